@@ -1,0 +1,28 @@
+# GoogleTest for every build: the system's on Linux, built from /usr/src/googletest for MinGW.
+if(CMAKE_CROSSCOMPILING)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  foreach(t gtest gtest_main gmock gmock_main)
+    get_target_property(_inc ${t} INTERFACE_INCLUDE_DIRECTORIES)
+    set_target_properties(${t} PROPERTIES INTERFACE_SYSTEM_INCLUDE_DIRECTORIES "${_inc}")
+  endforeach()
+  # Windows test programs run under Wine; scripts/wine-exec sets up prefix, locale and display.
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-exec)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# tessavik_add_test(NAME name SOURCES ... LIBS ... [TIMEOUT s] [LABELS ...])
+# One CTest test per GoogleTest program; under Wine a program runs as a whole.
+function(tessavik_add_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock tessavik_defaults)
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME} --gtest_brief=1)
+  set_tests_properties(${T_NAME} PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "${T_LABELS}")
+endfunction()
