@@ -1,0 +1,1 @@
+# tests of this area (filled in as the code lands)
