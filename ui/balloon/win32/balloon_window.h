@@ -10,6 +10,9 @@
 
 namespace tessavik::ui {
 
+// The tip window's class; its window text is the text shown.
+inline constexpr char kBalloonClassName[] = "TessavikBalloon";
+
 class BalloonWindow {
 public:
     // Creates the tip window, hidden; nullptr when it cannot be made.
