@@ -1,0 +1,58 @@
+#pragma once
+// Real windows of the test's own thread, for checking the probe against the window system.
+// Xvfb runs no window manager, so every window gets exactly the rectangle it asks for.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/scoped_handles.h"
+#include "probe/probe_types.h"
+
+namespace tessavik::wintest {
+
+inline WindowHandle handleOf(HWND h) { return platform::handle32FromHwnd(h); }
+
+// Dispatches whatever is queued for the calling thread.
+void pumpMessages();
+
+// Registers a window class for its lifetime; the name is GBK bytes, as every literal here.
+class TestWindowClass {
+public:
+    explicit TestWindowClass(std::string name, WNDPROC procedure = ::DefWindowProcA);
+    ~TestWindowClass();
+    TestWindowClass(const TestWindowClass&) = delete;
+    TestWindowClass& operator=(const TestWindowClass&) = delete;
+    const char* name() const { return name_.c_str(); }
+    bool registered() const { return atom_ != 0; }
+
+private:
+    std::string name_;
+    ATOM atom_;
+};
+
+// Top-level windows made here are destroyed, newest first, when the set ends; their children
+// and owned pop-ups go with them.
+class TestWindows {
+public:
+    TestWindows();
+    ~TestWindows();
+    TestWindows(const TestWindows&) = delete;
+    TestWindows& operator=(const TestWindows&) = delete;
+
+    // A visible topmost pop-up window at r (screen pixels).
+    HWND topLevel(Rect r, const char* title = "", const char* className = nullptr);
+    // A pop-up owned by `owner`, visible, at r (screen pixels).
+    HWND ownedPopup(HWND owner, Rect r);
+    // A child at r (the parent's client pixels), visible unless asked otherwise.
+    HWND child(HWND parent, Rect r, bool visible = true, const char* title = "");
+
+private:
+    HWND create(DWORD exStyle, DWORD style, HWND parent, Rect r, const char* title, const char* className);
+
+    TestWindowClass class_;
+    std::vector<platform::UniqueWindow> windows_;
+};
+
+}  // namespace tessavik::wintest
