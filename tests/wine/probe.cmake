@@ -4,3 +4,5 @@ target_link_libraries(tessavik_probe_test_windows PUBLIC tessavik_probe user32 g
 
 tessavik_add_test(NAME wine_probe_platform_test SOURCES probe_platform_test.cpp
   LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
+tessavik_add_test(NAME wine_probe_tick_test SOURCES probe_tick_test.cpp
+  LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
