@@ -6,3 +6,5 @@ tessavik_add_test(NAME wine_probe_platform_test SOURCES probe_platform_test.cpp
   LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
 tessavik_add_test(NAME wine_probe_tick_test SOURCES probe_tick_test.cpp
   LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
+tessavik_add_test(NAME wine_probe_hostile_window_test SOURCES probe_hostile_window_test.cpp
+  LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
