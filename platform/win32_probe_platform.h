@@ -7,7 +7,7 @@
 
 namespace tessavik::platform {
 
-class Win32ProbePlatform final : public ProbePlatform {
+class Win32ProbePlatform : public ProbePlatform {
 public:
     // How long one text message may wait for the target's thread.
     static constexpr unsigned kTextMessageTimeoutMs = 100;

@@ -15,3 +15,5 @@ target_link_libraries(probe_hung_window_helper PRIVATE user32 tessavik_defaults)
 tessavik_add_test(NAME wine_probe_hung_window_test SOURCES probe_hung_window_test.cpp
   LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
 add_dependencies(wine_probe_hung_window_test probe_hung_window_helper)
+tessavik_add_test(NAME wine_probe_frame_test SOURCES probe_frame_test.cpp
+  LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
