@@ -1,1 +1,3 @@
-# tests of this area (filled in as the code lands)
+# The commands and the balloon tip against the real system, in-process under Wine.
+tessavik_add_test(NAME wine_commands_test SOURCES commands_platform_test.cpp
+  LIBS tessavik_platform_commands user32)
