@@ -39,7 +39,8 @@ void flashTargetFrame(ProbePlatform& platform, WindowHandle target) {
     const PlatformPen pen(platform, kPsSolid, kFramePenWidth, kFrameColor);
     const PlatformSelection selection(platform, dc.get(), pen.get());
     drawAndErase(platform, dc.get(), frame);
-    platform.SetROP2(dc.get(), previousMode);
+    // A mode that could not be set gave 0, which is no mode to put back.
+    if (previousMode) platform.SetROP2(dc.get(), previousMode);
 }
 
 }  // namespace tessavik
