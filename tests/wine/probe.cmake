@@ -17,3 +17,7 @@ tessavik_add_test(NAME wine_probe_hung_window_test SOURCES probe_hung_window_tes
 add_dependencies(wine_probe_hung_window_test probe_hung_window_helper)
 tessavik_add_test(NAME wine_probe_frame_test SOURCES probe_frame_test.cpp
   LIBS tessavik_platform_probe tessavik_probe_test_windows tessavik_probe)
+
+# They move the cursor and read the screen: never beside another test.
+set_tests_properties(wine_probe_platform_test wine_probe_tick_test wine_probe_hostile_window_test
+  wine_probe_hung_window_test wine_probe_frame_test PROPERTIES RUN_SERIAL TRUE)

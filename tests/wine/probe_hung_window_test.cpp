@@ -31,13 +31,6 @@ double millisecondsOf(F&& f) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-std::string directoryOfThisProgram() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s = path;
-    return s.substr(0, s.rfind('\\') + 1);
-}
-
 // The reads of a hung window: each comes back empty within the bound; the figures are printed.
 void expectBoundedTextReads(HWND w, const char* where) {
     platform::Win32ProbePlatform platform;
@@ -54,47 +47,68 @@ void expectBoundedTextReads(HWND w, const char* where) {
     EXPECT_LT(textMs, kDidNotHangMs);
 }
 
-// showTargetInfo on a hung window: an empty title, the rest as for any window.
-RecordingFieldSink targetInfoOf(HWND w, double& elapsedMs) {
+// The reads of the text, then showTargetInfo on the hung window: an empty title, the rest as for
+// any window. The figures are printed; the fields are given back for the caller's checks.
+RecordingFieldSink fieldsOfHungWindow(HWND w, const char* where, const std::string& className) {
+    expectBoundedTextReads(w, where);
     platform::Win32ProbePlatform platform;
     Rect targetRect;
     ProbeState state{handleOf(w), targetRect};
     RecordingFieldSink sink;
-    elapsedMs = millisecondsOf([&] { showTargetInfo(platform, sink, state); });
+    const double elapsedMs = millisecondsOf([&] { showTargetInfo(platform, sink, state); });
+    std::printf("the fields of the hung window took %.0f ms\n", elapsedMs);
+    EXPECT_LT(elapsedMs, kDidNotHangMs);
+    EXPECT_EQ(sink.textOf(InfoField::Title), "");
+    EXPECT_EQ(sink.textOf(InfoField::ClassName), className);
     return sink;
 }
 
+// A window on a thread of its own that, once the window is made, waits without taking a message
+// until the object ends.
+class WindowOnHungThread {
+public:
+    WindowOnHungThread()
+        : ready_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          release_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+          thread_([this] {
+              wintest::TestWindows windows;
+              window_ = windows.topLevel({700, 600, 900, 700}, "挂起的窗口");
+              threadId_ = ::GetCurrentThreadId();
+              ::SetEvent(ready_.get());
+              ::WaitForSingleObject(release_.get(), 30000);
+          }) {
+        ::WaitForSingleObject(ready_.get(), 10000);
+    }
+    ~WindowOnHungThread() {
+        ::SetEvent(release_.get());
+        thread_.join();
+    }
+    WindowOnHungThread(const WindowOnHungThread&) = delete;
+    WindowOnHungThread& operator=(const WindowOnHungThread&) = delete;
+
+    HWND window() const { return window_; }
+    DWORD threadId() const { return threadId_; }
+
+private:
+    platform::UniqueKernelHandle ready_;
+    platform::UniqueKernelHandle release_;
+    HWND window_ = nullptr;
+    DWORD threadId_ = 0;
+    std::thread thread_;
+};
+
 TEST(HungWindowTest, WindowOnAThreadThatDoesNotAnswer) {
-    HANDLE ready = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    HWND hung = nullptr;
-    DWORD hungThread = 0;
-    std::thread owner([&] {
-        wintest::TestWindows windows;
-        hung = windows.topLevel({700, 600, 900, 700}, "挂起的窗口");
-        hungThread = ::GetCurrentThreadId();
-        ::SetEvent(ready);
-        ::WaitForSingleObject(release, 30000);  // takes no message meanwhile
-    });
-    ASSERT_EQ(::WaitForSingleObject(ready, 10000), WAIT_OBJECT_0);
+    const WindowOnHungThread hung;
+    ASSERT_NE(hung.window(), nullptr);
 
-    expectBoundedTextReads(hung, "another thread");
-    double tickMs = 0;
-    const RecordingFieldSink sink = targetInfoOf(hung, tickMs);
-    std::printf("the fields of the hung window took %.0f ms\n", tickMs);
-    EXPECT_EQ(sink.textOf(InfoField::Title), "");
-    EXPECT_EQ(sink.textOf(InfoField::ClassName), "TessavikProbeTestWindow");
-    EXPECT_EQ(sink.textOf(InfoField::ThreadId), std::to_string(hungThread));
+    const RecordingFieldSink sink = fieldsOfHungWindow(hung.window(), "another thread", "TessavikProbeTestWindow");
+    EXPECT_EQ(sink.textOf(InfoField::ThreadId), std::to_string(hung.threadId()));
     EXPECT_EQ(sink.textOf(InfoField::Width), "200");
-
-    ::SetEvent(release);
-    owner.join();
-    ::CloseHandle(ready);
-    ::CloseHandle(release);
 }
 
 TEST(HungWindowTest, WindowOfAProcessThatDoesNotAnswer) {
-    const std::string helper = directoryOfThisProgram() + "probe_hung_window_helper.exe";
+    const std::string self = wintest::thisProgramPath();
+    const std::string helper = self.substr(0, self.rfind('\\') + 1) + "probe_hung_window_helper.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -112,12 +126,7 @@ TEST(HungWindowTest, WindowOfAProcessThatDoesNotAnswer) {
     }
     ASSERT_NE(hung, nullptr) << "the helper's window did not appear";
 
-    expectBoundedTextReads(hung, "another process");
-    double tickMs = 0;
-    const RecordingFieldSink sink = targetInfoOf(hung, tickMs);
-    std::printf("the fields of the hung window took %.0f ms\n", tickMs);
-    EXPECT_EQ(sink.textOf(InfoField::Title), "");
-    EXPECT_EQ(sink.textOf(InfoField::ClassName), "TessavikHungWindow");
+    const RecordingFieldSink sink = fieldsOfHungWindow(hung, "another process", "TessavikHungWindow");
     EXPECT_EQ(sink.textOf(InfoField::ProcessId), std::to_string(process.dwProcessId));
     EXPECT_EQ(sink.textOf(InfoField::ProcessPath), helper) << "the other process's first module";
     EXPECT_EQ(sink.textOf(InfoField::Height), "100");

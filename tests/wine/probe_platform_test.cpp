@@ -21,12 +21,6 @@ std::string repeated(const std::string& piece, std::size_t times) {
     return s;
 }
 
-std::string ownExePath() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 class ProbePlatformTest : public ::testing::Test {
 protected:
     Win32ProbePlatform platform_;
@@ -164,7 +158,7 @@ TEST_F(ProbePlatformTest, ThreadAndProcessOfTheWindow) {
 }
 
 TEST_F(ProbePlatformTest, FirstModuleOfASnapshotIsTheExecutable) {
-    const std::string exe = ownExePath();
+    const std::string exe = wintest::thisProgramPath();
     ASSERT_EQ(exe.rfind("Z:\\", 0), 0u) << exe;
     for (std::uint32_t process : {static_cast<std::uint32_t>(::GetCurrentProcessId()), 0u}) {
         SnapshotHandle snapshot = platform_.CreateToolhelp32Snapshot(kTh32csSnapModule, process);

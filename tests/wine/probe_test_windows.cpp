@@ -11,6 +11,12 @@ namespace {
 void showWithoutActivation(HWND h) { ::ShowWindow(h, SW_SHOWNOACTIVATE); }
 }  // namespace
 
+std::string thisProgramPath() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
 void pumpMessages() {
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

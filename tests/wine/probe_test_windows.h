@@ -14,6 +14,9 @@ namespace tessavik::wintest {
 
 inline WindowHandle handleOf(HWND h) { return platform::handle32FromHwnd(h); }
 
+// The path of this test program, as the system gives it (Z:\... under Wine).
+std::string thisProgramPath();
+
 // Dispatches whatever is queued for the calling thread.
 void pumpMessages();
 

@@ -20,12 +20,6 @@ using wintest::handleOf;
 std::string decimal(HWND h) { return std::to_string(static_cast<std::int32_t>(handleOf(h))); }
 std::string decimal(DWORD id) { return std::to_string(static_cast<std::int32_t>(id)); }
 
-std::string ownExePath() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 // What a tick shows for a window of this thread.
 struct Expected {
     HWND window;
@@ -49,7 +43,7 @@ std::vector<FieldWrite> fieldsOf(const Expected& e) {
         {InfoField::Root, decimal(e.root)},
         {InfoField::ThreadId, decimal(::GetCurrentThreadId())},
         {InfoField::ProcessId, decimal(::GetCurrentProcessId())},
-        {InfoField::ProcessPath, ownExePath()},
+        {InfoField::ProcessPath, wintest::thisProgramPath()},
         {InfoField::Top, e.top},
         {InfoField::Left, e.left},
         {InfoField::Height, e.height},
