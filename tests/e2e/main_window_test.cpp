@@ -14,7 +14,7 @@ TEST_F(MainWindowTest, OpensCentredOnTopWithItsWindowStyles) {
     HWND w = app_->window();
     const int left = (::GetSystemMetrics(SM_CXSCREEN) - kMainWindowWidth) / 2;
     const int top = (::GetSystemMetrics(SM_CYSCREEN) - kMainWindowHeight) / 2;
-    EXPECT_EQ(windowRect(w), (RECT{left, top, left + kMainWindowWidth, top + kMainWindowHeight}));
+    EXPECT_EQ(rectText(windowRect(w)), rectText({left, top, left + kMainWindowWidth, top + kMainWindowHeight}));
 
     const LONG_PTR style = windowStyle(w);
     EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX), WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
@@ -48,7 +48,9 @@ TEST_F(MainWindowTest, HoldsItsControlsAtTheirPlacesWithTheirTexts) {
     // Labels are windows of the program's own class, one class for all sixteen.
     const std::string labelClass = className(app_->control("标签1"));
     for (const auto& row : kMainWindowControls) {
-        if (row.kind == ControlKind::Label) EXPECT_EQ(className(app_->control(row.name)), labelClass) << row.name;
+        if (row.kind == ControlKind::Label) {
+            EXPECT_EQ(className(app_->control(row.name)), labelClass) << row.name;
+        }
     }
     DWORD_PTR check = 0;
     ::SendMessageTimeoutA(app_->control("选择框1"), BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, 3000, &check);
@@ -60,7 +62,9 @@ TEST_F(MainWindowTest, StacksSiblingsInTableOrderAndKeepsItsHelpersHidden) {
     for (HWND child : descendantsOf(app_->window())) visible += ::IsWindowVisible(child) ? 1 : 0;
     EXPECT_EQ(visible, 34) << "the timer window must be hidden";
     for (HWND top : topLevelWindowsOf(app_->process().pid())) {
-        if (top != app_->window()) EXPECT_FALSE(::IsWindowVisible(top)) << className(top);
+        if (top != app_->window()) {
+            EXPECT_FALSE(::IsWindowVisible(top)) << className(top);
+        }
     }
     // Walking each parent's children top to bottom meets the table's controls in table order.
     for (const auto& parentRow : kMainWindowControls) {

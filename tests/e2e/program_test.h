@@ -18,6 +18,8 @@ namespace tessavik::e2e {
 inline constexpr RECT kTargetRect{40, 40, 340, 240};
 inline constexpr char kTargetTitle[] = "e2e target";
 inline constexpr char kTargetClass[] = "TessavikE2eTarget";
+inline constexpr RECT kSecondTargetRect{40, 600, 340, 800};
+inline constexpr char kSecondTargetTitle[] = "e2e second target";
 
 class ProgramTest : public ::testing::Test {
 protected:
@@ -25,7 +27,7 @@ protected:
         target_ = targets_.create({kTargetRect, kTargetTitle});
         ASSERT_NE(target_, nullptr);
         ASSERT_TRUE(moveCursor(targetPoint()));
-        startProgram();
+        if (startsProgramInSetUp_) startProgram();
     }
 
     void startProgram() {
@@ -55,6 +57,10 @@ protected:
         return app_->waitForField("编辑框_句柄", handleText(window), timeout);
     }
 
+    // A second target beside the first, for the cursor to move to.
+    HWND createSecondTarget() { return targets_.create({kSecondTargetRect, kSecondTargetTitle}); }
+
+    bool startsProgramInSetUp_ = true;
     FixtureThread targets_;
     HWND target_ = nullptr;
     std::optional<TessavikApp> app_;

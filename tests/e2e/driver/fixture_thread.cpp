@@ -68,7 +68,9 @@ HWND FixtureThread::create(const FixtureSpec& spec) {
     HWND window = nullptr;
     run([&] {
         const DWORD style = spec.parent ? WS_CHILD | WS_CLIPSIBLINGS : WS_POPUP;
-        const DWORD exStyle = spec.parent ? 0 : WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+        const DWORD exStyle = spec.parent    ? 0
+                              : spec.topmost ? WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST
+                                             : WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
         window = ::CreateWindowExA(exStyle, kFixtureClass, spec.title.c_str(), style, spec.rect.left,
                                    spec.rect.top, spec.rect.right - spec.rect.left,
                                    spec.rect.bottom - spec.rect.top, spec.parent, nullptr,

@@ -26,6 +26,7 @@ struct FixtureSpec {
     std::string title = "e2e target";
     HWND parent = nullptr;
     bool visible = true;
+    bool topmost = false;
 };
 
 class FixtureThread {

@@ -53,7 +53,7 @@ void TessavikApp::findControls() {
     for (const auto& row : kMainWindowControls) {
         const RECT expected{row.left, row.top, row.left + row.width, row.top + row.height};
         for (HWND child : children) {
-            if (hasKind(child, row.kind) && rectInClientOf(child, window_) == expected) {
+            if (hasKind(child, row.kind) && sameRect(rectInClientOf(child, window_), expected)) {
                 controls_.emplace(std::string(row.name), child);
                 break;
             }

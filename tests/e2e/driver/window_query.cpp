@@ -21,6 +21,11 @@ std::string windowText(HWND window) {
     return buffer;
 }
 
+std::string rectText(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "-" + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
 std::string className(HWND window) {
     std::array<char, 512> buffer{};
     const int length = ::GetClassNameA(window, buffer.data(), static_cast<int>(buffer.size()));

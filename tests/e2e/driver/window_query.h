@@ -29,8 +29,10 @@ std::vector<HWND> topLevelWindowsOf(DWORD pid);
 // The visible top-level window of `pid` with exactly this title, once it shows; nullptr on time-out.
 HWND waitForVisibleWindow(DWORD pid, std::string_view title, std::chrono::milliseconds timeout);
 
-inline bool operator==(const RECT& a, const RECT& b) {
+inline bool sameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
+// "left,top-right,bottom", for comparisons whose failure should say where a window is.
+std::string rectText(const RECT& r);
 
 }  // namespace tessavik::e2e
