@@ -10,7 +10,3 @@ tessavik_add_test(NAME probe_test
     probe_target_frame_test.cpp
   LIBS tessavik_test_support)
 tessavik_add_test(NAME probe_long_run_test SOURCES probe_long_run_test.cpp LIBS tessavik_test_support)
-# GCC 12 takes designated initializers that leave std::string members to their defaults for
-# missing initializers; the tests script windows that way.
-target_compile_options(probe_test PRIVATE -Wno-missing-field-initializers)
-target_compile_options(probe_long_run_test PRIVATE -Wno-missing-field-initializers)

@@ -66,9 +66,9 @@ struct FakeWindow {
     bool visible = true;
     bool hitTransparent = false;  // passed over by WindowFromPoint, as an HTTRANSPARENT window
     bool rectUnreadable = false;  // GetWindowRect fails for it
-    std::string text;
-    std::optional<std::int64_t> reportedTextLength;  // what WM_GETTEXTLENGTH answers, if not the text's length
-    std::string className;
+    std::string text{};
+    std::optional<std::int64_t> reportedTextLength{};  // what WM_GETTEXTLENGTH answers, if not the text's length
+    std::string className{};
     std::uint32_t threadId = 0;
     std::uint32_t processId = 0;
 };
