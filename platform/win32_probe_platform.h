@@ -8,7 +8,7 @@
 namespace tessavik::platform {
 
 class Win32ProbePlatform : public ProbePlatform {
-public:
+  public:
     // How long one text message may wait for the target's thread.
     static constexpr unsigned kTextMessageTimeoutMs = 100;
 

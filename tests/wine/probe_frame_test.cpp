@@ -21,7 +21,7 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 // The real platform, except that each wait first samples the screen at the given points.
 class SamplingPlatform : public platform::Win32ProbePlatform {
-public:
+  public:
     explicit SamplingPlatform(std::vector<POINT> points) : points_(std::move(points)) {}
 
     void Sleep(std::uint32_t milliseconds) override {
@@ -33,7 +33,7 @@ public:
 
     const std::vector<std::vector<COLORREF>>& samples() const { return samples_; }
 
-private:
+  private:
     std::vector<POINT> points_;
     std::vector<std::vector<COLORREF>> samples_;
 };
@@ -46,7 +46,9 @@ std::vector<COLORREF> pixelsAt(const std::vector<POINT>& points) {
 }
 
 // R2_NOTXORPEN: the inverse of (pen XOR screen).
-COLORREF notXorPen(COLORREF pen, COLORREF screen) { return ~(pen ^ screen) & 0xFFFFFFu; }
+COLORREF notXorPen(COLORREF pen, COLORREF screen) {
+    return ~(pen ^ screen) & 0xFFFFFFu;
+}
 
 struct FrameCase {
     const char* name;
@@ -92,12 +94,16 @@ TEST_P(FrameTest, LineShowsThePenMixedWithTheScreenThenTheScreenAgain) {
 INSTANTIATE_TEST_SUITE_P(
     Windows, FrameTest,
     ::testing::Values(
-        FrameCase{"onScreen",
-                  {200, 200, 400, 400},
-                  {{198, 300}, {199, 300}, {200, 300}, {201, 300}, {300, 201}, {398, 300}, {300, 398}},
-                  {300, 300}},
+        FrameCase{
+            "onScreen",
+            {200, 200, 400, 400},
+            {{198, 300}, {199, 300}, {200, 300}, {201, 300}, {300, 201}, {398, 300}, {300, 398}},
+            {300, 300}},
         // The frame's left edge lies on the screen's edge.
-        FrameCase{"partlyLeftOfTheScreen", {-50, 500, 150, 600}, {{0, 550}, {1, 550}, {100, 501}}, {75, 550}}),
+        FrameCase{"partlyLeftOfTheScreen",
+                  {-50, 500, 150, 600},
+                  {{0, 550}, {1, 550}, {100, 501}},
+                  {75, 550}}),
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace

@@ -22,13 +22,13 @@ using wintest::handleOf;
 // on WM_GETTEXT with 'x', leaving no terminating zero.
 LRESULT CALLBACK hostileProcedure(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_GETTEXTLENGTH:
-        return ::GetWindowLongPtrA(w, GWLP_USERDATA);
-    case WM_GETTEXT:
-        std::memset(reinterpret_cast<char*>(lParam), 'x', wParam);
-        return static_cast<LRESULT>(wParam);
-    default:
-        return ::DefWindowProcA(w, message, wParam, lParam);
+        case WM_GETTEXTLENGTH:
+            return ::GetWindowLongPtrA(w, GWLP_USERDATA);
+        case WM_GETTEXT:
+            std::memset(reinterpret_cast<char*>(lParam), 'x', wParam);
+            return static_cast<LRESULT>(wParam);
+        default:
+            return ::DefWindowProcA(w, message, wParam, lParam);
     }
 }
 
@@ -42,7 +42,7 @@ struct HostileCase {
 };
 
 class HostileWindowTest : public ::testing::TestWithParam<HostileCase> {
-protected:
+  protected:
     platform::Win32ProbePlatform platform_;
     wintest::TestWindowClass class_{"TessavikHostileWindow", hostileProcedure};
     wintest::TestWindows windows_;

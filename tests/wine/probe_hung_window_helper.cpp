@@ -7,10 +7,12 @@ int main() {
     wc.lpfnWndProc = ::DefWindowProcA;
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "TessavikHungWindow";
-    if (!::RegisterClassA(&wc)) return 1;
-    HWND w = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "挂起的窗口", WS_POPUP, 700, 600, 200, 100,
-                               nullptr, nullptr, wc.hInstance, nullptr);
-    if (!w) return 1;
+    if (!::RegisterClassA(&wc))
+        return 1;
+    HWND w = ::CreateWindowExA(WS_EX_TOPMOST, wc.lpszClassName, "挂起的窗口", WS_POPUP, 700, 600,
+                               200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!w)
+        return 1;
     ::ShowWindow(w, SW_SHOWNOACTIVATE);
     ::Sleep(60000);
     return 0;

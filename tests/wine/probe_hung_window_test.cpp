@@ -35,11 +35,13 @@ double millisecondsOf(F&& f) {
 void expectBoundedTextReads(HWND w, const char* where) {
     platform::Win32ProbePlatform platform;
     std::optional<std::int64_t> length = 0;
-    const double lengthMs = millisecondsOf([&] { length = platform.SendGetTextLength(handleOf(w)); });
+    const double lengthMs =
+        millisecondsOf([&] { length = platform.SendGetTextLength(handleOf(w)); });
     std::string text = "unset";
     const double textMs = millisecondsOf([&] { text = platform.SendGetText(handleOf(w), 64); });
-    std::printf("hung window on %s: WM_GETTEXTLENGTH gave up after %.0f ms, WM_GETTEXT after %.0f ms\n", where,
-                lengthMs, textMs);
+    std::printf(
+        "hung window on %s: WM_GETTEXTLENGTH gave up after %.0f ms, WM_GETTEXT after %.0f ms\n",
+        where, lengthMs, textMs);
 
     EXPECT_EQ(length, std::nullopt);
     EXPECT_EQ(text, "");
@@ -66,7 +68,7 @@ RecordingFieldSink fieldsOfHungWindow(HWND w, const char* where, const std::stri
 // A window on a thread of its own that, once the window is made, waits without taking a message
 // until the object ends.
 class WindowOnHungThread {
-public:
+  public:
     WindowOnHungThread()
         : ready_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
           release_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)),
@@ -89,7 +91,7 @@ public:
     HWND window() const { return window_; }
     DWORD threadId() const { return threadId_; }
 
-private:
+  private:
     platform::UniqueKernelHandle ready_;
     platform::UniqueKernelHandle release_;
     HWND window_ = nullptr;
@@ -101,20 +103,22 @@ TEST(HungWindowTest, WindowOnAThreadThatDoesNotAnswer) {
     const WindowOnHungThread hung;
     ASSERT_NE(hung.window(), nullptr);
 
-    const RecordingFieldSink sink = fieldsOfHungWindow(hung.window(), "another thread", "TessavikProbeTestWindow");
+    const RecordingFieldSink sink =
+        fieldsOfHungWindow(hung.window(), "another thread", "TessavikProbeTestWindow");
     EXPECT_EQ(sink.textOf(InfoField::ThreadId), std::to_string(hung.threadId()));
     EXPECT_EQ(sink.textOf(InfoField::Width), "200");
 }
 
 TEST(HungWindowTest, WindowOfAProcessThatDoesNotAnswer) {
     const std::string self = wintest::thisProgramPath();
-    const std::string helper = self.substr(0, self.rfind('\\') + 1) + "probe_hung_window_helper.exe";
+    const std::string helper =
+        self.substr(0, self.rfind('\\') + 1) + "probe_hung_window_helper.exe";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     std::string commandLine = "\"" + helper + "\"";
-    ASSERT_TRUE(::CreateProcessA(helper.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                 &startup, &process))
+    ASSERT_TRUE(::CreateProcessA(helper.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                 nullptr, nullptr, &startup, &process))
         << helper;
     const platform::UniqueKernelHandle processHandle(process.hProcess);
     const platform::UniqueKernelHandle threadHandle(process.hThread);
@@ -122,11 +126,13 @@ TEST(HungWindowTest, WindowOfAProcessThatDoesNotAnswer) {
     HWND hung = nullptr;
     for (int i = 0; i < 200 && !hung; ++i) {
         hung = ::FindWindowA("TessavikHungWindow", nullptr);
-        if (!hung) ::Sleep(50);
+        if (!hung)
+            ::Sleep(50);
     }
     ASSERT_NE(hung, nullptr) << "the helper's window did not appear";
 
-    const RecordingFieldSink sink = fieldsOfHungWindow(hung, "another process", "TessavikHungWindow");
+    const RecordingFieldSink sink =
+        fieldsOfHungWindow(hung, "another process", "TessavikHungWindow");
     EXPECT_EQ(sink.textOf(InfoField::ProcessId), std::to_string(process.dwProcessId));
     EXPECT_EQ(sink.textOf(InfoField::ProcessPath), helper) << "the other process's first module";
     EXPECT_EQ(sink.textOf(InfoField::Height), "100");

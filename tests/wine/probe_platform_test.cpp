@@ -22,7 +22,7 @@ std::string repeated(const std::string& piece, std::size_t times) {
 }
 
 class ProbePlatformTest : public ::testing::Test {
-protected:
+  protected:
     Win32ProbePlatform platform_;
     wintest::TestWindows windows_;
 };
@@ -47,7 +47,8 @@ TEST_F(ProbePlatformTest, WindowTreeQueriesMapHandles) {
     EXPECT_EQ(platform_.GetParent(handleOf(popup)), handleOf(top)) << "a pop-up's owner";
     EXPECT_EQ(platform_.GetAncestor(handleOf(first), kGaRoot), handleOf(top));
     EXPECT_EQ(platform_.GetAncestor(handleOf(top), kGaRoot), handleOf(top));
-    EXPECT_EQ(platform_.GetWindow(handleOf(first), kGwHwndNext), handleOf(::GetWindow(first, GW_HWNDNEXT)));
+    EXPECT_EQ(platform_.GetWindow(handleOf(first), kGwHwndNext),
+              handleOf(::GetWindow(first, GW_HWNDNEXT)));
     EXPECT_EQ(platform_.GetDesktopWindow(), handleOf(::GetDesktopWindow()));
 }
 
@@ -111,8 +112,10 @@ TEST_F(ProbePlatformTest, TitleIsCutToCapacityLessOne) {
         std::size_t capacity;
         const char* expected;
     };
-    for (const Case& c : {Case{0, ""}, Case{1, ""}, Case{4, "abc"}, Case{7, "abcdef"}, Case{64, "abcdef"}}) {
-        EXPECT_EQ(platform_.SendGetText(handleOf(w), c.capacity), c.expected) << "capacity " << c.capacity;
+    for (const Case& c :
+         {Case{0, ""}, Case{1, ""}, Case{4, "abc"}, Case{7, "abcdef"}, Case{64, "abcdef"}}) {
+        EXPECT_EQ(platform_.SendGetText(handleOf(w), c.capacity), c.expected)
+            << "capacity " << c.capacity;
     }
     HWND untitled = windows_.topLevel({100, 100, 300, 300});
     EXPECT_EQ(platform_.SendGetTextLength(handleOf(untitled)), 0);
@@ -138,7 +141,8 @@ TEST_F(ProbePlatformTest, ClassNameIsCutToCapacityLessOne) {
     EXPECT_EQ(platform_.GetClassNameA(handleOf(w), 1024), longName);
     EXPECT_EQ(platform_.GetClassNameA(handleOf(w), 0), "");
 
-    HWND edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, w, nullptr, nullptr, nullptr);
+    HWND edit =
+        ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 10, 10, w, nullptr, nullptr, nullptr);
     EXPECT_EQ(platform_.GetClassNameA(handleOf(edit), 259), "Edit");
     ::DestroyWindow(edit);
     EXPECT_EQ(platform_.GetClassNameA(handleOf(edit), 259), "");
@@ -197,7 +201,8 @@ TEST_F(ProbePlatformTest, DrawingCallsPassThrough) {
     EXPECT_EQ(platform_.SelectObject(dc, previousPen), pen);
     EXPECT_TRUE(platform_.DeleteObject(pen));
     EXPECT_EQ(platform_.ReleaseDC(desktop, dc), 1);
-    EXPECT_EQ(platform_.GetWindowDC(handleOf(nullptr) + 0x1234), 0u) << "no DC for a handle that is no window";
+    EXPECT_EQ(platform_.GetWindowDC(handleOf(nullptr) + 0x1234), 0u)
+        << "no DC for a handle that is no window";
 }
 
 TEST_F(ProbePlatformTest, SleepWaitsAboutTheTimeAsked) {

@@ -8,7 +8,9 @@ namespace {
 // Under Wine's X11 driver without a window manager, a top-level window created visible (and so
 // activated) takes two seconds to go away; one created hidden and shown without activation goes
 // at once.
-void showWithoutActivation(HWND h) { ::ShowWindow(h, SW_SHOWNOACTIVATE); }
+void showWithoutActivation(HWND h) {
+    ::ShowWindow(h, SW_SHOWNOACTIVATE);
+}
 }  // namespace
 
 std::string thisProgramPath() {
@@ -25,7 +27,8 @@ void pumpMessages() {
     }
 }
 
-TestWindowClass::TestWindowClass(std::string name, WNDPROC procedure) : name_(std::move(name)), atom_(0) {
+TestWindowClass::TestWindowClass(std::string name, WNDPROC procedure)
+    : name_(std::move(name)), atom_(0) {
     WNDCLASSA wc{};
     wc.lpfnWndProc = procedure;
     wc.hInstance = ::GetModuleHandleA(nullptr);
@@ -35,7 +38,8 @@ TestWindowClass::TestWindowClass(std::string name, WNDPROC procedure) : name_(st
 }
 
 TestWindowClass::~TestWindowClass() {
-    if (atom_) ::UnregisterClassA(name_.c_str(), ::GetModuleHandleA(nullptr));
+    if (atom_)
+        ::UnregisterClassA(name_.c_str(), ::GetModuleHandleA(nullptr));
 }
 
 TestWindows::TestWindows() : class_("TessavikProbeTestWindow") {}
@@ -64,8 +68,8 @@ HWND TestWindows::child(HWND parent, Rect r, bool visible, const char* title) {
 
 HWND TestWindows::create(DWORD exStyle, DWORD style, HWND parent, Rect r, const char* title,
                          const char* className) {
-    HWND h = ::CreateWindowExA(exStyle, className ? className : class_.name(), title, style, r.left, r.top,
-                               r.right - r.left, r.bottom - r.top, parent, nullptr,
+    HWND h = ::CreateWindowExA(exStyle, className ? className : class_.name(), title, style, r.left,
+                               r.top, r.right - r.left, r.bottom - r.top, parent, nullptr,
                                ::GetModuleHandleA(nullptr), nullptr);
     pumpMessages();
     return h;

@@ -12,7 +12,9 @@
 
 namespace tessavik::wintest {
 
-inline WindowHandle handleOf(HWND h) { return platform::handle32FromHwnd(h); }
+inline WindowHandle handleOf(HWND h) {
+    return platform::handle32FromHwnd(h);
+}
 
 // The path of this test program, as the system gives it (Z:\... under Wine).
 std::string thisProgramPath();
@@ -22,7 +24,7 @@ void pumpMessages();
 
 // Registers a window class for its lifetime; the name is GBK bytes, as every literal here.
 class TestWindowClass {
-public:
+  public:
     explicit TestWindowClass(std::string name, WNDPROC procedure = ::DefWindowProcA);
     ~TestWindowClass();
     TestWindowClass(const TestWindowClass&) = delete;
@@ -30,7 +32,7 @@ public:
     const char* name() const { return name_.c_str(); }
     bool registered() const { return atom_ != 0; }
 
-private:
+  private:
     std::string name_;
     ATOM atom_;
 };
@@ -38,7 +40,7 @@ private:
 // Top-level windows made here are destroyed, newest first, when the set ends; their children
 // and owned pop-ups go with them.
 class TestWindows {
-public:
+  public:
     TestWindows();
     ~TestWindows();
     TestWindows(const TestWindows&) = delete;
@@ -51,8 +53,9 @@ public:
     // A child at r (the parent's client pixels), visible unless asked otherwise.
     HWND child(HWND parent, Rect r, bool visible = true, const char* title = "");
 
-private:
-    HWND create(DWORD exStyle, DWORD style, HWND parent, Rect r, const char* title, const char* className);
+  private:
+    HWND create(DWORD exStyle, DWORD style, HWND parent, Rect r, const char* title,
+                const char* className);
 
     TestWindowClass class_;
     std::vector<platform::UniqueWindow> windows_;

@@ -17,8 +17,12 @@ namespace {
 
 using wintest::handleOf;
 
-std::string decimal(HWND h) { return std::to_string(static_cast<std::int32_t>(handleOf(h))); }
-std::string decimal(DWORD id) { return std::to_string(static_cast<std::int32_t>(id)); }
+std::string decimal(HWND h) {
+    return std::to_string(static_cast<std::int32_t>(handleOf(h)));
+}
+std::string decimal(DWORD id) {
+    return std::to_string(static_cast<std::int32_t>(id));
+}
 
 // What a tick shows for a window of this thread.
 struct Expected {
@@ -57,7 +61,7 @@ void placeBelow(HWND w, HWND above) {
 }
 
 class ProbeTickTest : public ::testing::Test {
-protected:
+  protected:
     // One tick with the cursor at p.
     void tickAt(Point p) {
         ASSERT_TRUE(::SetCursorPos(p.x, p.y));
@@ -88,8 +92,8 @@ TEST_F(ProbeTickTest, SmallestVisibleChildUnderTheCursorIsShown) {
     tickAt({120, 125});
 
     EXPECT_EQ(state_.targetWindow, handleOf(small));
-    EXPECT_EQ(sink_.writes(), fieldsOf({small, title, kClass, "X=120 | Y=125", "左:10 右:15", top, top, "110",
-                                        "110", "50", "50"}));
+    EXPECT_EQ(sink_.writes(), fieldsOf({small, title, kClass, "X=120 | Y=125", "左:10 右:15", top,
+                                        top, "110", "110", "50", "50"}));
 }
 
 TEST_F(ProbeTickTest, WindowPartlyLeftOfTheScreenShowsLeftZeroAndACutWidth) {
@@ -98,8 +102,8 @@ TEST_F(ProbeTickTest, WindowPartlyLeftOfTheScreenShowsLeftZeroAndACutWidth) {
     tickAt({50, 60});
 
     EXPECT_EQ(state_.targetWindow, handleOf(w));
-    EXPECT_EQ(sink_.writes(), fieldsOf({w, "左边", kClass, "X=50 | Y=60", "左:50 右:30", nullptr, w, "30", "0",
-                                        "100", "160"}));
+    EXPECT_EQ(sink_.writes(), fieldsOf({w, "左边", kClass, "X=50 | Y=60", "左:50 右:30", nullptr, w,
+                                        "30", "0", "100", "160"}));
     EXPECT_EQ(targetRect_, (Rect{0, 30, 160, 130}));
 }
 
@@ -124,8 +128,8 @@ TEST_F(ProbeTickTest, OwnedPopupsTakePartInTheScan) {
     tickAt({660, 170});
 
     EXPECT_EQ(state_.targetWindow, handleOf(smallPopup));
-    EXPECT_EQ(sink_.writes(), fieldsOf({smallPopup, "", kClass, "X=660 | Y=170", "左:10 右:20", owner,
-                                        smallPopup, "150", "650", "50", "50"}));
+    EXPECT_EQ(sink_.writes(), fieldsOf({smallPopup, "", kClass, "X=660 | Y=170", "左:10 右:20",
+                                        owner, smallPopup, "150", "650", "50", "50"}));
 }
 
 TEST_F(ProbeTickTest, LongClassNameIsCutTo258Bytes) {
