@@ -31,7 +31,9 @@ protected:
         ASSERT_TRUE(app_->waitForField("编辑框_进程ID", idText(pid())));
     }
 
-    bool waitForBalloon() { return waitUntil([&] { return balloonShows(pid()); }); }
+    bool waitForBalloon(std::chrono::milliseconds timeout = kStateTimeout) {
+        return waitUntil([&] { return balloonShows(pid()); }, timeout);
+    }
     bool waitForNoBalloon(std::chrono::milliseconds timeout = kStateTimeout) {
         return waitUntil([&] { return !balloonShows(pid()); }, timeout);
     }
@@ -103,8 +105,9 @@ TEST_F(CopyTest, BalloonFlipsNearTheTopAndTheRightEdge) {
     restOn("编辑框_进程ID");
     expectBalloonAt("编辑框_进程ID", false, true);
 
-    // The field 10 pixels left of the screen's right edge: no room to its right.
-    app_->moveTo(home.left + (::GetSystemMetrics(SM_CXSCREEN) - 10 - field.x), home.top);
+    // The field 30 pixels left of the screen's right edge: no room for the body to its right,
+    // and room for the 16 pixels of body beyond the apex, so the flipped tip needs no shift.
+    app_->moveTo(home.left + (::GetSystemMetrics(SM_CXSCREEN) - 30 - field.x), home.top);
     SCOPED_TRACE("near the right edge");
     restOn("编辑框_进程ID");
     expectBalloonAt("编辑框_进程ID", true, false);
@@ -113,7 +116,7 @@ TEST_F(CopyTest, BalloonFlipsNearTheTopAndTheRightEdge) {
 TEST_F(CopyTest, ParentHandleBoxCopiesNothingAndShowsNoTip) {
     restOn("编辑框_父句柄");
     doubleClick(app_->pointIn("编辑框_父句柄"));
-    EXPECT_FALSE(waitForBalloon()) << "a tip showed";
+    EXPECT_FALSE(waitForBalloon(1500ms)) << "a tip showed";
     EXPECT_EQ(clipboardTextBytes(), std::string(kSentinel) + '\0');
 }
 
