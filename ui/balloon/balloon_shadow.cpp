@@ -8,8 +8,8 @@ namespace tessavik::ui::balloon {
 namespace {
 
 constexpr int kBlurRadius = kShadowBlur / 2;
-// Shrunk one pixel more than the blur reaches, so that the shadow is 0 on the shape's own edge.
-constexpr int kShrink = kBlurRadius + 1;
+// Shrunk as far as the blur reaches, so that the shadow fades out on the window shape's edge.
+constexpr int kShrink = kBlurRadius;
 
 enum class Reduce { minimum, mean };
 

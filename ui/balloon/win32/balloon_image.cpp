@@ -1,5 +1,6 @@
 #include "ui/balloon/win32/balloon_image.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -58,13 +59,18 @@ std::uint32_t dibColour(COLORREF c) {
            (static_cast<std::uint32_t>(GetGValue(c)) << 8) | GetBValue(c);
 }
 
-std::vector<std::uint32_t> captureScreen(const Rect& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    Canvas canvas(width, height);
+// Only the part on the virtual screen: a source reaching beyond it makes the whole BitBlt fail
+// under Wine. The rest stays black and is off the screen anyway.
+std::vector<std::uint32_t> captureScreen(const Rect& area, const Rect& screenArea) {
+    Canvas canvas(area.right - area.left, area.bottom - area.top);
     const platform::ClientDc screen(nullptr);
-    if (canvas.dc() && screen)
-        BitBlt(canvas.dc(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+    const int left = std::max(area.left, screenArea.left);
+    const int top = std::max(area.top, screenArea.top);
+    const int right = std::min(area.right, screenArea.right);
+    const int bottom = std::min(area.bottom, screenArea.bottom);
+    if (canvas.dc() && screen && left < right && top < bottom)
+        BitBlt(canvas.dc(), left - area.left, top - area.top, right - left, bottom - top,
+               screen.get(), left, top, SRCCOPY);
     return canvas.pixels();
 }
 
@@ -93,9 +99,9 @@ std::vector<std::uint32_t> drawBalloon(const BalloonLayout& layout, const Mask& 
 
 BalloonImage composeBalloonImage(const BalloonLayout& layout, const Mask& shape,
                                  const std::string& text, const BalloonLook& look,
-                                 const Backdrop& earlier) {
+                                 const Rect& screen, const Backdrop& earlier) {
     BalloonImage image;
-    image.backdrop = {layout.window, windowShape(shape), captureScreen(layout.window)};
+    image.backdrop = {layout.window, windowShape(shape), captureScreen(layout.window, screen)};
     patchFromEarlier(image.backdrop, earlier);
     image.pixels = image.backdrop.pixels;
     darken(image.pixels, shadowMask(shape));

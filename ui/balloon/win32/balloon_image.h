@@ -25,11 +25,11 @@ struct BalloonLook {
     COLORREF frame;
 };
 
-// `earlier` is the backdrop of the tip shown last, whose pixels the screen may not have
-// repainted yet.
+// `screen` is the virtual screen; `earlier` the backdrop of the tip shown last, whose pixels the
+// screen may not have repainted yet.
 BalloonImage composeBalloonImage(const BalloonLayout& layout, const Mask& shape,
                                  const std::string& text, const BalloonLook& look,
-                                 const Backdrop& earlier);
+                                 const Rect& screen, const Backdrop& earlier);
 void drawBalloonImage(HDC dc, const BalloonImage& image);
 // A region of the mask's non-zero pixels, in the mask's own coordinates.
 platform::UniqueRegion regionFromMask(const Mask& mask);

@@ -86,10 +86,11 @@ public:
         const std::string shown(text);
         SetWindowTextA(hwnd(), shown.c_str());
 
-        const BalloonLayout layout = placeBalloon({x, y}, measure(shown), virtualScreen());
+        const Rect screen = virtualScreen();
+        const BalloonLayout layout = placeBalloon({x, y}, measure(shown), screen);
         const Mask shape = balloonShape(layout);
         image_ = composeBalloonImage(layout, shape, shown, {font_.get(), background_, frame_},
-                                     lastShown_);
+                                     screen, lastShown_);
         applyWindowShape(windowShape(shape));
 
         const Rect& w = layout.window;
