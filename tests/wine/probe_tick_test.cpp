@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -65,7 +66,10 @@ class ProbeTickTest : public ::testing::Test {
     // One tick with the cursor at p.
     void tickAt(Point p) {
         ASSERT_TRUE(::SetCursorPos(p.x, p.y));
+        const ULONGLONG start = ::GetTickCount64();
         probeTick(platform_, sink_, state_);
+        std::printf("the tick took %llu ms\n",
+                    static_cast<unsigned long long>(::GetTickCount64() - start));
     }
 
     platform::Win32ProbePlatform platform_;
