@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <iostream>
 
@@ -29,6 +30,18 @@ bool isPrefixOf(const std::string& text, const std::string& of) {
     return !text.empty() && of.compare(0, text.size(), text) == 0;
 }
 
+// Bytes as C escapes beyond ASCII, with their count, for the log.
+std::string printable(const std::string& bytes) {
+    std::string out = "\"";
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        char hex[8];
+        std::snprintf(hex, sizeof hex, "\\x%02X", b);
+        out += b >= 0x20 && b < 0x7F ? std::string(1, static_cast<char>(b)) : std::string(hex);
+    }
+    return out + "\" (" + std::to_string(bytes.size()) + " bytes)";
+}
+
 enum class Target { Window, SmallestChild, Gone };
 
 struct HostileCase {
@@ -39,6 +52,7 @@ struct HostileCase {
     std::string className = kHostileClass;               // what the class field shows
     std::function<bool(const std::string&)> titleCheck = nullptr;  // instead of `title` where set
     DWORD exitCode = 0;                                  // for a window that takes its process along
+    POINT cursor{-1, -1};  // where the cursor goes, if not the centre of the window's visible part
 };
 
 std::vector<HostileCase> hostileCases() {
@@ -60,10 +74,11 @@ std::vector<HostileCase> hostileCases() {
         {"names-258", kHostileRect, Target::Window, gbkText(258), gbkText(258)},
         {"names-259", kHostileRect, Target::Window, gbkText(259), gbkText(258)},
         {"names-300", kHostileRect, Target::Window, gbkText(300), gbkText(258)},
-        {"plain", RECT{-200, -150, 200, 150}, Target::Window, "hostile plain"},
-        {"plain", RECT{-50000, -50000, 50000, 50000}, Target::Window, "hostile plain"},
+        {"plain", RECT{-200, -150, 30, 30}, Target::Window, "hostile plain"},
+        {"plain", RECT{-50000, -50000, 50000, 50000}, Target::Window, "hostile plain",
+         kHostileClass, nullptr, 0, POINT{1100, 150}},
         {"zero-size-child", kHostileRect, Target::Window, "hostile zero-size-child"},
-        {"many-children", kHostileRect, Target::SmallestChild, "child"},
+        {"many-children", RECT{600, 20, 1200, 420}, Target::SmallestChild, "child"},
         {"destroy-on-gettext", kHostileRect, Target::Gone, "", kHostileClass, nullptr, 5},
         {"exit-on-gettext", kHostileRect, Target::Gone, "", kHostileClass, nullptr, 7},
     };
@@ -77,11 +92,13 @@ POINT visibleCentre(const RECT& r) {
     return centreOf(visible);
 }
 
-HWND smallestChildOf(HWND parent) {
+// Of the children that contain `p`, the one of smallest area.
+HWND smallestChildAt(HWND parent, POINT p) {
     HWND best = nullptr;
     long long bestArea = 0;
     for (HWND c : descendantsOf(parent)) {
         const RECT r = windowRect(c);
+        if (!::PtInRect(&r, p)) continue;
         const long long area = static_cast<long long>(r.right - r.left) * (r.bottom - r.top);
         if (!best || area < bestArea) best = c, bestArea = area;
     }
@@ -119,14 +136,14 @@ protected:
 void HostileTest::runCase(const HostileCase& c) {
     auto hostile = startHostile(c.mode, c.rect);
     ASSERT_TRUE(hostile) << "the fixture did not put up its window";
-    const POINT cursor = visibleCentre(windowRect(hostile->window));
+    const POINT cursor = c.cursor.x >= 0 ? c.cursor : visibleCentre(windowRect(hostile->window));
     ASSERT_TRUE(moveCursor(cursor));
 
     if (c.target == Target::Gone) {
         EXPECT_EQ(hostile->process.waitForExit(15s), std::optional<DWORD>(c.exitCode))
             << "the program did not read the window's text as often as expected";
     } else {
-        HWND window = c.target == Target::SmallestChild ? smallestChildOf(hostile->window) : hostile->window;
+        HWND window = c.target == Target::SmallestChild ? smallestChildAt(hostile->window, cursor) : hostile->window;
         const FieldTexts expected =
             expectedFields({window, cursor, c.title, c.className, hostileExePath()});
         auto matches = [&](const FieldTexts& got) {
@@ -136,14 +153,21 @@ void HostileTest::runCase(const HostileCase& c) {
             rest["编辑框_标题"] = "";
             return titleOk && rest == expected;
         };
-        EXPECT_TRUE(waitUntil([&] { return matches(readFields()); }, 10s)) << describe(readFields(), expected);
+        const auto placedAt = Clock::now();
+        EXPECT_TRUE(waitUntil([&] { return matches(readFields()); }, 30s)) << describe(readFields(), expected);
+        std::cout << c.mode << ": fields shown after "
+                  << std::chrono::duration<double>(Clock::now() - placedAt).count() << " s, title field "
+                  << printable(app_->field("编辑框_标题")) << "\n";
 
         // Still ticking while over it: the position field follows a small move.
         const POINT moved{cursor.x + 3, cursor.y + 2};
         ASSERT_TRUE(moveCursor(moved));
+        const auto movedAt = Clock::now();
         EXPECT_TRUE(app_->waitForField("编辑框_鼠标位置",
-                                       "X=" + std::to_string(moved.x) + " | Y=" + std::to_string(moved.y), 10s))
+                                       "X=" + std::to_string(moved.x) + " | Y=" + std::to_string(moved.y), 30s))
             << "the program stopped ticking over the window";
+        std::cout << c.mode << ": a small move shown after "
+                  << std::chrono::duration<double>(Clock::now() - movedAt).count() << " s\n";
     }
 
     // And it follows the cursor to a normal window, with the hostile one still up.

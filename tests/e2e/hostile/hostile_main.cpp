@@ -137,7 +137,7 @@ HWND createTarget() {
         createWindow(g_className.c_str(), "zero", WS_CHILD | WS_VISIBLE, RECT{cx, cy, cx, cy}, top);
     } else if (g_mode == Mode::ManyChildren) {
         // Child i spans the centre with width shrinking every 50 children and height every one,
-        // so the last one made is the only smallest.
+        // so the last one made is the only smallest (the window must be 420 x 120 or more).
         for (int i = 0; i < kManyChildren; ++i) {
             const int cw = cx - i / 50 - 2;
             const int ch = cy - i % 50 - 2;
