@@ -110,35 +110,15 @@ TEST(HungWindowTest, WindowOnAThreadThatDoesNotAnswer) {
 }
 
 TEST(HungWindowTest, WindowOfAProcessThatDoesNotAnswer) {
-    const std::string self = wintest::thisProgramPath();
-    const std::string helper =
-        self.substr(0, self.rfind('\\') + 1) + "probe_hung_window_helper.exe";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + helper + "\"";
-    ASSERT_TRUE(::CreateProcessA(helper.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                 nullptr, nullptr, &startup, &process))
-        << helper;
-    const platform::UniqueKernelHandle processHandle(process.hProcess);
-    const platform::UniqueKernelHandle threadHandle(process.hThread);
+    const wintest::OtherProcessWindow hung(false);
+    ASSERT_NE(hung.window(), nullptr) << "no window from " << hung.programPath();
 
-    HWND hung = nullptr;
-    for (int i = 0; i < 200 && !hung; ++i) {
-        hung = ::FindWindowA("TessavikHungWindow", nullptr);
-        if (!hung)
-            ::Sleep(50);
-    }
-    ASSERT_NE(hung, nullptr) << "the helper's window did not appear";
-
-    const RecordingFieldSink sink =
-        fieldsOfHungWindow(hung, "another process", "TessavikHungWindow");
-    EXPECT_EQ(sink.textOf(InfoField::ProcessId), std::to_string(process.dwProcessId));
-    EXPECT_EQ(sink.textOf(InfoField::ProcessPath), helper) << "the other process's first module";
+    const RecordingFieldSink sink = fieldsOfHungWindow(hung.window(), "another process",
+                                                       wintest::OtherProcessWindow::kClassName);
+    EXPECT_EQ(sink.textOf(InfoField::ProcessId), std::to_string(hung.processId()));
+    EXPECT_EQ(sink.textOf(InfoField::ProcessPath), hung.programPath())
+        << "the other process's first module";
     EXPECT_EQ(sink.textOf(InfoField::Height), "100");
-
-    ::TerminateProcess(process.hProcess, 0);
-    ::WaitForSingleObject(process.hProcess, 10000);
 }
 
 }  // namespace

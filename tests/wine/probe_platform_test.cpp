@@ -106,6 +106,20 @@ TEST_F(ProbePlatformTest, TitleIsReadWholeWithTheLengthBound) {
     EXPECT_EQ(platform_.SendGetText(handleOf(w), static_cast<std::size_t>(*bound) + 1), title);
 }
 
+// The length travels as UTF-16 units and the text as GBK bytes, both across processes.
+TEST_F(ProbePlatformTest, TitleOfAWindowInAnotherProcessIsReadWhole) {
+    const wintest::OtherProcessWindow other(true);
+    ASSERT_NE(other.window(), nullptr) << "no window from " << other.programPath();
+    const std::string title = "另一进程的窗口";
+
+    const auto bound = platform_.SendGetTextLength(handleOf(other.window()));
+    ASSERT_TRUE(bound.has_value());
+    EXPECT_GE(*bound, static_cast<std::int64_t>(title.size()));
+    EXPECT_EQ(platform_.SendGetText(handleOf(other.window()), static_cast<std::size_t>(*bound) + 1),
+              title);
+    EXPECT_EQ(platform_.SendGetText(handleOf(other.window()), 5), title.substr(0, 4));
+}
+
 TEST_F(ProbePlatformTest, TitleIsCutToCapacityLessOne) {
     HWND w = windows_.topLevel({100, 100, 300, 300}, "abcdef");
     struct Case {

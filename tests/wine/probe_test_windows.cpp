@@ -75,4 +75,32 @@ HWND TestWindows::create(DWORD exStyle, DWORD style, HWND parent, Rect r, const 
     return h;
 }
 
+OtherProcessWindow::OtherProcessWindow(bool answers) {
+    const std::string self = thisProgramPath();
+    programPath_ = self.substr(0, self.rfind('\\') + 1) + "probe_other_process_window.exe";
+    std::string commandLine = "\"" + programPath_ + "\"" + (answers ? " answer" : "");
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessA(programPath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                          nullptr, nullptr, &startup, &started)) {
+        return;
+    }
+    process_.reset(started.hProcess);
+    ::CloseHandle(started.hThread);
+    processId_ = started.dwProcessId;
+    for (int i = 0; i < 200 && !window_; ++i) {
+        window_ = ::FindWindowA(kClassName, nullptr);
+        if (!window_)
+            ::Sleep(50);
+    }
+}
+
+OtherProcessWindow::~OtherProcessWindow() {
+    if (!process_)
+        return;
+    ::TerminateProcess(process_.get(), 0);
+    ::WaitForSingleObject(process_.get(), 10000);
+}
+
 }  // namespace tessavik::wintest

@@ -61,4 +61,28 @@ class TestWindows {
     std::vector<platform::UniqueWindow> windows_;
 };
 
+// The window of probe_other_process_window.exe, started from this program's directory; the
+// process is ended when the object ends.
+class OtherProcessWindow {
+  public:
+    static constexpr const char* kClassName = "TessavikOtherProcessWindow";
+    static constexpr Rect kRect{700, 600, 900, 700};
+
+    // answers: the process serves its messages; otherwise it never takes one.
+    explicit OtherProcessWindow(bool answers);
+    ~OtherProcessWindow();
+    OtherProcessWindow(const OtherProcessWindow&) = delete;
+    OtherProcessWindow& operator=(const OtherProcessWindow&) = delete;
+
+    HWND window() const { return window_; }  // nullptr when it did not appear
+    DWORD processId() const { return processId_; }
+    const std::string& programPath() const { return programPath_; }
+
+  private:
+    std::string programPath_;
+    platform::UniqueKernelHandle process_;
+    DWORD processId_ = 0;
+    HWND window_ = nullptr;
+};
+
 }  // namespace tessavik::wintest
