@@ -84,6 +84,9 @@ int main() {
         if (!shown[i]) return 1;
         shown[i]->popUp(tips[i].x, tips[i].y, tips[i].text, -1, false);
     }
+    // A tip that replaces one just shown nearby, before anything beneath has repainted: no trace
+    // of the old one may show through.
+    shown[0]->popUp(tips[0].x + 8, tips[0].y + 6, tips[0].text, -1, false);
     runMessagesFor(6000);
     return 0;
 }

@@ -24,6 +24,8 @@ using platform::UniqueWindow;
 
 constexpr UINT_PTR kHideTimer = 1;
 constexpr UINT kTimeShownMs = 3000;
+// How long after hiding the screen may still show the old tip where nothing has repainted yet.
+constexpr DWORD kStaleScreenMs = 500;
 
 // The input messages that hide a tip when the thread takes them from its queue.
 constexpr std::array<UINT, 15> kHidingMessages = {
@@ -90,7 +92,7 @@ public:
         const BalloonLayout layout = placeBalloon({x, y}, measure(shown), screen);
         const Mask shape = balloonShape(layout);
         image_ = composeBalloonImage(layout, shape, shown, {font_.get(), background_, frame_},
-                                     screen, lastShown_);
+                                     screen, recentBackdrop());
         applyWindowShape(windowShape(shape));
 
         const Rect& w = layout.window;
@@ -105,6 +107,7 @@ public:
         if (!IsWindowVisible(hwnd())) return;
         ShowWindow(hwnd(), SW_HIDE);
         lastShown_ = image_.backdrop;  // what lay beneath, for a tip that follows at once
+        hiddenAt_ = GetTickCount();
     }
 
     LRESULT handle(UINT message, WPARAM w, LPARAM l) {
@@ -141,6 +144,12 @@ private:
                 top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
     }
 
+    // The backdrop of the tip hidden last, while the screen may not have repainted over it.
+    const Backdrop& recentBackdrop() const {
+        static const Backdrop none;
+        return GetTickCount() - hiddenAt_ < kStaleScreenMs ? lastShown_ : none;
+    }
+
     void applyWindowShape(const Mask& shape) {
         UniqueRegion region = regionFromMask(shape);
         // The system owns the region once SetWindowRgn has taken it.
@@ -160,6 +169,7 @@ private:
     UniqueWindow window_;
     BalloonImage image_;
     Backdrop lastShown_;
+    DWORD hiddenAt_ = 0;
 };
 
 LRESULT CALLBACK Win32BalloonWindow::procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
