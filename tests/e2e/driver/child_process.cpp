@@ -70,7 +70,9 @@ std::optional<std::size_t> ChildProcess::privateBytes() const {
                                 sizeof counters)) {
         return std::nullopt;
     }
-    return counters.PrivateUsage;
+    // Windows reports the commit charge in both fields; Wine 8 leaves PrivateUsage 0 for every
+    // process and fills PagefileUsage only.
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
 }
 
 std::optional<std::size_t> ChildProcess::peakWorkingSet() const {

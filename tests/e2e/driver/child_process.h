@@ -32,7 +32,7 @@ public:
     std::optional<DWORD> waitForExit(std::chrono::milliseconds timeout) const;
     void terminate();
 
-    // GetProcessMemoryInfo: private bytes (PrivateUsage) and the peak working set.
+    // GetProcessMemoryInfo: private bytes (the commit charge) and the peak working set.
     std::optional<std::size_t> privateBytes() const;
     std::optional<std::size_t> peakWorkingSet() const;
     // GetProcessTimes: user plus kernel time so far, in seconds.
