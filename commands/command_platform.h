@@ -19,14 +19,14 @@ using WParam = std::uintptr_t;
 using LParam = std::intptr_t;
 using LResult = std::intptr_t;
 
-inline constexpr unsigned kWmHotKey = 0x0312;       // WM_HOTKEY
+inline constexpr unsigned kWmHotKey = 0x0312;      // WM_HOTKEY
 inline constexpr unsigned kRelayMessage = 0x8075;  // WM_APP + 0x75, the label's feedback
 inline constexpr unsigned kModControl = 0x0002;    // MOD_CONTROL
 inline constexpr unsigned kModShift = 0x0004;      // MOD_SHIFT
 inline constexpr unsigned kModAlt = 0x0001;        // MOD_ALT
 
 class CommandPlatform {
-public:
+  public:
     virtual ~CommandPlatform() = default;
 
     // The cursor in screen pixels; (0, 0) when the system cannot tell.
@@ -42,14 +42,16 @@ public:
     // --- global memory ---
     // GMEM_MOVEABLE | GMEM_ZEROINIT; 0 on failure.
     virtual GlobalBlock GlobalAlloc(std::size_t bytes) = 0;
-    // GlobalLock, copy the bytes to the start of the block, GlobalUnlock; false if it cannot be locked.
+    // GlobalLock, copy the bytes to the start of the block, GlobalUnlock; false if it cannot be
+    // locked.
     virtual bool copyToGlobal(GlobalBlock block, std::string_view bytes) = 0;
     virtual void GlobalFree(GlobalBlock block) = 0;
 
     // --- hot key and its relay ---
     virtual bool RegisterHotKey(ui::NativeWindow owner, int id, unsigned modifiers,
                                 unsigned virtualKey) = 0;
-    // SetWindowLongPtrA(GWLP_WNDPROC) with the relay procedure; the procedure it replaced, 0 on failure.
+    // SetWindowLongPtrA(GWLP_WNDPROC) with the relay procedure; the procedure it replaced, 0 on
+    // failure.
     virtual WindowProcedure installRelayProcedure(ui::NativeWindow owner) = 0;
     virtual LResult SendMessageA(ui::NativeWindow window, unsigned message, WParam w, LParam l) = 0;
     virtual LResult CallWindowProcA(WindowProcedure procedure, ui::NativeWindow window,

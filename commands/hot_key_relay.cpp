@@ -6,13 +6,20 @@ namespace tessavik::commands {
 
 unsigned translateModifiers(int modifiers) {
     switch (modifiers) {
-        case 1: return kModControl;
-        case 2: return kModShift;
-        case 4: return kModAlt;
-        case 3: return kModControl | kModShift;
-        case 5: return kModControl | kModAlt;
-        case 6: return kModShift | kModAlt;
-        default: return static_cast<unsigned>(modifiers);
+        case 1:
+            return kModControl;
+        case 2:
+            return kModShift;
+        case 4:
+            return kModAlt;
+        case 3:
+            return kModControl | kModShift;
+        case 5:
+            return kModControl | kModAlt;
+        case 6:
+            return kModShift | kModAlt;
+        default:
+            return static_cast<unsigned>(modifiers);
     }
 }
 
@@ -21,7 +28,8 @@ int HotKeyRelay::registerHotKey(CommandPlatform& platform, ui::NativeWindow owne
     notify_ = notify;
     const unsigned systemModifiers = translateModifiers(modifiers);
     // Installed once, on the first owner; later registrations, even for another owner, reuse it.
-    if (savedProcedure_ == 0) savedProcedure_ = platform.installRelayProcedure(owner);
+    if (savedProcedure_ == 0)
+        savedProcedure_ = platform.installRelayProcedure(owner);
     ++registrationCount_;
     ++serial_;
     highestId_ = kFirstHotKeyId - 1 + serial_;

@@ -15,7 +15,7 @@ inline constexpr int kFirstHotKeyId = 33001;  // 0x80E9, in the application rang
 unsigned translateModifiers(int modifiers);
 
 class HotKeyRelay {
-public:
+  public:
     int registerHotKey(CommandPlatform& platform, ui::NativeWindow owner, ui::NativeWindow notify,
                        int modifiers, int virtualKey);
     // The installed window procedure's rule, for every message of the owner window.
@@ -28,7 +28,7 @@ public:
     int highestId() const { return highestId_; }
     WindowProcedure savedProcedure() const { return savedProcedure_; }
 
-private:
+  private:
     ui::NativeWindow notify_ = 0;
     int registrationCount_ = 0;
     int serial_ = 0;

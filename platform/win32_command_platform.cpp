@@ -18,15 +18,18 @@ using commands::LResult;
 using commands::WindowProcedure;
 using commands::WParam;
 
-HGLOBAL toHglobal(GlobalBlock block) { return reinterpret_cast<HGLOBAL>(block); }
+HGLOBAL toHglobal(GlobalBlock block) {
+    return reinterpret_cast<HGLOBAL>(block);
+}
 
 LRESULT CALLBACK relayWindowProcedure(HWND, UINT, WPARAM, LPARAM);
 
 class Win32CommandPlatform final : public commands::CommandPlatform {
-public:
+  public:
     Point GetCursorPos() override {
         POINT p{};
-        if (!::GetCursorPos(&p)) return {};
+        if (!::GetCursorPos(&p))
+            return {};
         return {p.x, p.y};
     }
 
@@ -44,8 +47,10 @@ public:
     }
     bool copyToGlobal(GlobalBlock block, std::string_view bytes) override {
         GlobalLockGuard lock(toHglobal(block));
-        if (!lock.data()) return false;
-        if (!bytes.empty()) std::memcpy(lock.data(), bytes.data(), bytes.size());
+        if (!lock.data())
+            return false;
+        if (!bytes.empty())
+            std::memcpy(lock.data(), bytes.data(), bytes.size());
         return true;
     }
     void GlobalFree(GlobalBlock block) override { ::GlobalFree(toHglobal(block)); }
@@ -55,15 +60,17 @@ public:
         return ::RegisterHotKey(hwndFromNative(owner), id, modifiers, virtualKey) != FALSE;
     }
     WindowProcedure installRelayProcedure(ui::NativeWindow owner) override {
-        return static_cast<WindowProcedure>(::SetWindowLongPtrA(
-            hwndFromNative(owner), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&relayWindowProcedure)));
+        return static_cast<WindowProcedure>(
+            ::SetWindowLongPtrA(hwndFromNative(owner), GWLP_WNDPROC,
+                                reinterpret_cast<LONG_PTR>(&relayWindowProcedure)));
     }
     LResult SendMessageA(ui::NativeWindow window, unsigned message, WParam w, LParam l) override {
         return ::SendMessageA(hwndFromNative(window), message, w, l);
     }
     LResult CallWindowProcA(WindowProcedure procedure, ui::NativeWindow window, unsigned message,
                             WParam w, LParam l) override {
-        if (procedure == 0) return ::DefWindowProcA(hwndFromNative(window), message, w, l);
+        if (procedure == 0)
+            return ::DefWindowProcA(hwndFromNative(window), message, w, l);
         return ::CallWindowProcA(reinterpret_cast<WNDPROC>(procedure), hwndFromNative(window),
                                  message, w, l);
     }

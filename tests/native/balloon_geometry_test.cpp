@@ -50,35 +50,46 @@ INSTANTIATE_TEST_SUITE_P(
     EdgesAndCorners, Placement,
     ::testing::Values(
         PlacementCase{"Middle", {640, 512}, kScreen, {624, 460, 713, 515}, false, false},
-        PlacementCase{"RightEdgeStillFits", {1212, 512}, kScreen, {1196, 460, 1285, 515}, false, false},
-        PlacementCase{"NearTheRightEdge", {1213, 512}, kScreen, {1145, 460, 1234, 515}, false, true},
+        PlacementCase{
+            "RightEdgeStillFits", {1212, 512}, kScreen, {1196, 460, 1285, 515}, false, false},
+        PlacementCase{
+            "NearTheRightEdge", {1213, 512}, kScreen, {1145, 460, 1234, 515}, false, true},
         PlacementCase{"OnTheLastColumn", {1279, 512}, kScreen, {1196, 460, 1285, 515}, false, true},
         PlacementCase{"TopEdgeStillFits", {640, 52}, kScreen, {624, 0, 713, 55}, false, false},
         PlacementCase{"NearTheTopEdge", {640, 51}, kScreen, {624, 51, 713, 106}, true, false},
         PlacementCase{"TopLeftCorner", {0, 0}, kScreen, {0, 0, 89, 55}, true, false},
         PlacementCase{"TopRightCorner", {1279, 0}, kScreen, {1196, 0, 1285, 55}, true, true},
         PlacementCase{"BottomLeftCorner", {3, 1023}, kScreen, {0, 971, 89, 1026}, false, false},
-        PlacementCase{"BottomRightCorner", {1279, 1023}, kScreen, {1196, 971, 1285, 1026}, false, true},
-        PlacementCase{"LeftOfTheLeftMonitor", {-1915, 500}, kTwoMonitors, {-1920, 448, -1831, 503}, false, false},
-        PlacementCase{"AcrossTheMonitorSeam", {-10, 500}, kTwoMonitors, {-26, 448, 63, 503}, false, false},
-        PlacementCase{"NearANegativeTop", {0, -190}, kTwoMonitors, {-16, -190, 73, -135}, true, false},
-        PlacementCase{"BelowANegativeTop", {0, -100}, kTwoMonitors, {-16, -152, 73, -97}, false, false}),
+        PlacementCase{
+            "BottomRightCorner", {1279, 1023}, kScreen, {1196, 971, 1285, 1026}, false, true},
+        PlacementCase{"LeftOfTheLeftMonitor",
+                      {-1915, 500},
+                      kTwoMonitors,
+                      {-1920, 448, -1831, 503},
+                      false,
+                      false},
+        PlacementCase{
+            "AcrossTheMonitorSeam", {-10, 500}, kTwoMonitors, {-26, 448, 63, 503}, false, false},
+        PlacementCase{
+            "NearANegativeTop", {0, -190}, kTwoMonitors, {-16, -190, 73, -135}, true, false},
+        PlacementCase{
+            "BelowANegativeTop", {0, -100}, kTwoMonitors, {-16, -152, 73, -97}, false, false}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST(BalloonShape, HasRoundedCornersAndAnAnchorPointingAtTheApex) {
     const BalloonLayout l = placeBalloon({640, 512}, kText, kScreen);
     const Mask shape = balloonShape(l);
-    EXPECT_EQ(shape.at(0, 0), 0);        // cut by the corner's ellipse
+    EXPECT_EQ(shape.at(0, 0), 0);  // cut by the corner's ellipse
     EXPECT_EQ(shape.at(83, 35), 0);
-    EXPECT_EQ(shape.at(0, 18), 255);     // straight edges are full
+    EXPECT_EQ(shape.at(0, 18), 255);  // straight edges are full
     EXPECT_EQ(shape.at(42, 0), 255);
     EXPECT_EQ(shape.at(8, 8), 255);
-    EXPECT_EQ(shape.at(16, 40), 255);    // the anchor, below the body
+    EXPECT_EQ(shape.at(16, 40), 255);  // the anchor, below the body
     EXPECT_EQ(shape.at(27, 36), 255);
-    EXPECT_EQ(shape.at(16, 50), 255);    // near the apex
-    EXPECT_EQ(shape.at(29, 37), 0);      // beside the anchor
+    EXPECT_EQ(shape.at(16, 50), 255);  // near the apex
+    EXPECT_EQ(shape.at(29, 37), 0);    // beside the anchor
     EXPECT_EQ(shape.at(10, 40), 0);
-    EXPECT_EQ(shape.at(86, 20), 0);      // the shadow's part of the window
+    EXPECT_EQ(shape.at(86, 20), 0);  // the shadow's part of the window
 }
 
 TEST(BalloonShape, TheWindowOwnsTheBalloonAndItsShiftedCopy) {
@@ -86,7 +97,8 @@ TEST(BalloonShape, TheWindowOwnsTheBalloonAndItsShiftedCopy) {
     const Mask window = windowShape(shape);
     for (int y = 0; y < shape.height; ++y)
         for (int x = 0; x < shape.width; ++x)
-            EXPECT_EQ(window.at(x, y), std::max(shape.at(x, y), shape.at(x - 5, y - 3))) << x << "," << y;
+            EXPECT_EQ(window.at(x, y), std::max(shape.at(x, y), shape.at(x - 5, y - 3)))
+                << x << "," << y;
 }
 
 TEST(BalloonShape, TheFrameIsTheOutermostRingOfPixels) {
@@ -94,8 +106,8 @@ TEST(BalloonShape, TheFrameIsTheOutermostRingOfPixels) {
     const Mask frame = border(shape);
     EXPECT_EQ(frame.at(0, 18), 255);
     EXPECT_EQ(frame.at(42, 0), 255);
-    EXPECT_EQ(frame.at(42, 35), 255);   // the body's bottom edge outside the anchor
-    EXPECT_EQ(frame.at(20, 36), 0);     // where the body runs into the anchor, no frame
+    EXPECT_EQ(frame.at(42, 35), 255);  // the body's bottom edge outside the anchor
+    EXPECT_EQ(frame.at(20, 36), 0);    // where the body runs into the anchor, no frame
     EXPECT_EQ(frame.at(1, 18), 0);
     EXPECT_EQ(frame.at(40, 18), 0);
 }

@@ -12,9 +12,13 @@ namespace {
 
 constexpr Rect kScreen{0, 0, 1280, 1024};
 
-Mask middleBalloon() { return balloonShape(placeBalloon({640, 512}, {60, 12}, kScreen)); }
+Mask middleBalloon() {
+    return balloonShape(placeBalloon({640, 512}, {60, 12}, kScreen));
+}
 
-TEST(Shadow, FullShadowFactorIs117) { EXPECT_EQ(kFullShadowFactor, 117); }
+TEST(Shadow, FullShadowFactorIs117) {
+    EXPECT_EQ(kFullShadowFactor, 117);
+}
 
 struct DarkenCase {
     std::uint8_t mask;
@@ -36,7 +40,8 @@ TEST(Shadow, DarkensEachChannelByTheMasksShare) {
         Mask m(1, 1);
         m(0, 0) = c.mask;
         darken(pixel, m);
-        EXPECT_EQ(pixel[0], c.after) << std::hex << c.before << " under " << std::dec << int(c.mask);
+        EXPECT_EQ(pixel[0], c.after)
+            << std::hex << c.before << " under " << std::dec << int(c.mask);
     }
 }
 
@@ -47,12 +52,12 @@ TEST(Shadow, EdgeFadesOverSevenPixelsInsideTheWindowShape) {
     for (std::size_t i = 0; i < shadow.values.size(); ++i)  // never outside the window
         EXPECT_TRUE(window.values[i] != 0 || shadow.values[i] == 0) << i;
 
-    // Along the row through the body's middle, shifted 3 down: the shadow's right edge is the
-    // body's (column 83) moved 5 right.
+    // Along the row through the body's middle, shifted 3 down: the shadow's last column is the
+    // body's (83) moved 5 right, and the fade reaches 0 just beyond it.
     const int y = 18 + 3;
-    const std::vector<int> expected = {0, 36, 73, 109, 146, 182, 219, 255};  // columns 88 .. 81
+    const std::vector<int> expected = {0, 36, 73, 109, 146, 182, 219, 255};  // columns 89 .. 82
     for (std::size_t k = 0; k < expected.size(); ++k)
-        EXPECT_EQ(shadow.at(88 - static_cast<int>(k), y), expected[k]) << "column " << 88 - k;
+        EXPECT_EQ(shadow.at(89 - static_cast<int>(k), y), expected[k]) << "column " << 89 - k;
     EXPECT_EQ(shadow.at(40, y), 255);
     EXPECT_EQ(shadow.at(3, y), 0);  // left of the shifted shape
 }
@@ -61,7 +66,8 @@ TEST(Blend, DrawsTheBalloonNinetyPercentOpaque) {
     EXPECT_EQ(blendPixel(0xFFFFFF, 0x000000), 0xE6E6E6u);  // 229.5 rounded up
     EXPECT_EQ(blendPixel(0x000000, 0xFFFFFF), 0x1A1A1Au);  // 25.5 rounded up
     EXPECT_EQ(blendPixel(0xFFFFE1, 0x757575), 0xF1F1D6u);  // (255·9 + 117) / 10, (225·9 + 117) / 10
-    for (std::uint32_t same : {0x000000u, 0x123456u, 0xFFFFFFu}) EXPECT_EQ(blendPixel(same, same), same);
+    for (std::uint32_t same : {0x000000u, 0x123456u, 0xFFFFFFu})
+        EXPECT_EQ(blendPixel(same, same), same);
 }
 
 TEST(Blend, OnlyInsideTheBalloon) {
@@ -79,7 +85,7 @@ TEST(Backdrop, TakesWhatLayUnderTheHiddenTipFromItsOwnCapture) {
     // The new capture still shows the old tip (0x777777) where it was.
     Backdrop now{{101, 100, 104, 102}, Mask(3, 2), std::vector<std::uint32_t>(6, 0x777777)};
     patchFromEarlier(now, earlier);
-    EXPECT_EQ(now.pixels, (std::vector<std::uint32_t>{0xAAAAAA, 0xAAAAAA, 0x777777,   //
+    EXPECT_EQ(now.pixels, (std::vector<std::uint32_t>{0xAAAAAA, 0xAAAAAA, 0x777777,  //
                                                       0x777777, 0xAAAAAA, 0x777777}));
 }
 

@@ -14,7 +14,9 @@ using testing::BalloonCall;
 using testing::FakeCommandPlatform;
 using testing::RecordingControls;
 
-std::string withZero(std::string_view text) { return std::string(text) + '\0'; }
+std::string withZero(std::string_view text) {
+    return std::string(text) + '\0';
+}
 
 TEST(CopyTable, CoversTwelveDistinctBoxesButNotTheTwoHandleBoxes) {
     std::set<std::string_view> boxes;
@@ -37,7 +39,7 @@ TEST(CopyTable, OnlyTheHandleBoxFailsWithTwoMarks) {
 }
 
 class CopyFieldRow : public ::testing::TestWithParam<std::size_t> {
-protected:
+  protected:
     const CopyRow& row() const { return kCopyTable[GetParam()]; }
     FakeCommandPlatform platform;
     RecordingControls controls;
@@ -50,7 +52,8 @@ TEST_P(CopyFieldRow, CopiesCaptionAndTextAndConfirmsAtTheCursor) {
     EXPECT_EQ(platform.clipboard, withZero(std::string(row().caption) + "1234"));
     EXPECT_EQ(platform.clipboardOwner, RecordingControls::kMainWindowHandle);
     EXPECT_EQ(controls.balloons,
-              (std::vector<BalloonCall>{{"气球提示框1", 321, -45, std::string(row().success), -1, true}}));
+              (std::vector<BalloonCall>{
+                  {"气球提示框1", 321, -45, std::string(row().success), -1, true}}));
 }
 
 TEST_P(CopyFieldRow, ShowsTheRowsFailureTextWhenTheClipboardIsHeld) {
@@ -62,7 +65,8 @@ TEST_P(CopyFieldRow, ShowsTheRowsFailureTextWhenTheClipboardIsHeld) {
     EXPECT_EQ(controls.balloons[0].text, row().failure);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryRow, CopyFieldRow, ::testing::Range<std::size_t>(0, kCopyTable.size()));
+INSTANTIATE_TEST_SUITE_P(EveryRow, CopyFieldRow,
+                         ::testing::Range<std::size_t>(0, kCopyTable.size()));
 
 TEST(CopyField, AnEmptyBoxCopiesTheCaptionAlone) {
     FakeCommandPlatform platform;
@@ -74,9 +78,9 @@ TEST(CopyField, AnEmptyBoxCopiesTheCaptionAlone) {
 TEST(SetClipboardText, FillsTheBlockBeforeItTouchesTheClipboard) {
     FakeCommandPlatform platform;
     EXPECT_EQ(setClipboardText(platform, 0x42, "进程ID：1234"), 1);
-    EXPECT_EQ(platform.calls, (std::vector<std::string>{"GlobalAlloc", "copyToGlobal",
-                                                        "OpenClipboard", "EmptyClipboard",
-                                                        "SetClipboardData", "CloseClipboard"}));
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"GlobalAlloc", "copyToGlobal", "OpenClipboard",
+                                        "EmptyClipboard", "SetClipboardData", "CloseClipboard"}));
     EXPECT_EQ(platform.clipboard, withZero("进程ID：1234"));
     EXPECT_EQ(platform.clipboard.size(), std::string_view("进程ID：1234").size() + 1);
     EXPECT_EQ(platform.clipboardOwner, 0x42u);
@@ -109,12 +113,16 @@ TEST_P(SetClipboardTextFailure, ReportsZeroFreesTheBlockAndClosesWhatItOpened) {
 // SetClipboardData cannot give it back.
 INSTANTIATE_TEST_SUITE_P(
     EachCall, SetClipboardTextFailure,
-    ::testing::Values(
-        ClipboardFailure{"GlobalAlloc", &FakeCommandPlatform::failGlobalAlloc, "old content", false},
-        ClipboardFailure{"GlobalLock", &FakeCommandPlatform::failCopyToGlobal, "old content", false},
-        ClipboardFailure{"OpenClipboard", &FakeCommandPlatform::failOpenClipboard, "old content", false},
-        ClipboardFailure{"EmptyClipboard", &FakeCommandPlatform::failEmptyClipboard, "old content", true},
-        ClipboardFailure{"SetClipboardData", &FakeCommandPlatform::failSetClipboardData, "", true}),
+    ::testing::Values(ClipboardFailure{"GlobalAlloc", &FakeCommandPlatform::failGlobalAlloc,
+                                       "old content", false},
+                      ClipboardFailure{"GlobalLock", &FakeCommandPlatform::failCopyToGlobal,
+                                       "old content", false},
+                      ClipboardFailure{"OpenClipboard", &FakeCommandPlatform::failOpenClipboard,
+                                       "old content", false},
+                      ClipboardFailure{"EmptyClipboard", &FakeCommandPlatform::failEmptyClipboard,
+                                       "old content", true},
+                      ClipboardFailure{"SetClipboardData",
+                                       &FakeCommandPlatform::failSetClipboardData, "", true}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
 
 }  // namespace

@@ -35,7 +35,7 @@ struct HotKeyCall {
 };
 
 class FakeCommandPlatform final : public CommandPlatform {
-public:
+  public:
     // --- script ---
     Point cursor{};
     bool failGlobalAlloc = false, failCopyToGlobal = false, failOpenClipboard = false,
@@ -44,7 +44,7 @@ public:
     LResult procedureResult = 77;
 
     // --- state and recording ---
-    std::string clipboard = "old content";  // the bytes of the CF_TEXT item
+    std::string clipboard = "old content";          // the bytes of the CF_TEXT item
     std::map<GlobalBlock, std::string> liveBlocks;  // allocated and not freed nor taken
     std::vector<std::string> calls;
     ui::NativeWindow clipboardOwner = 0;
@@ -64,13 +64,15 @@ public:
     }
     bool EmptyClipboard() override {
         calls.push_back("EmptyClipboard");
-        if (failEmptyClipboard) return false;
+        if (failEmptyClipboard)
+            return false;
         clipboard.clear();
         return true;
     }
     bool SetClipboardData(GlobalBlock block) override {
         calls.push_back("SetClipboardData");
-        if (failSetClipboardData) return false;
+        if (failSetClipboardData)
+            return false;
         clipboard = liveBlocks.at(block);
         liveBlocks.erase(block);
         return true;
@@ -81,20 +83,23 @@ public:
     }
     GlobalBlock GlobalAlloc(std::size_t bytes) override {
         calls.push_back("GlobalAlloc");
-        if (failGlobalAlloc) return 0;
+        if (failGlobalAlloc)
+            return 0;
         const GlobalBlock block = nextBlock_++;
         liveBlocks[block] = std::string(bytes, '\0');
         return block;
     }
     bool copyToGlobal(GlobalBlock block, std::string_view bytes) override {
         calls.push_back("copyToGlobal");
-        if (failCopyToGlobal) return false;
+        if (failCopyToGlobal)
+            return false;
         liveBlocks.at(block).replace(0, bytes.size(), bytes);
         return true;
     }
     void GlobalFree(GlobalBlock block) override {
         calls.push_back("GlobalFree");
-        if (liveBlocks.erase(block) == 0) ++badFrees;
+        if (liveBlocks.erase(block) == 0)
+            ++badFrees;
     }
     bool RegisterHotKey(ui::NativeWindow owner, int id, unsigned modifiers,
                         unsigned virtualKey) override {
@@ -117,7 +122,7 @@ public:
         return procedureResult;
     }
 
-private:
+  private:
     GlobalBlock nextBlock_ = 0x100;
 };
 
@@ -132,7 +137,7 @@ struct BalloonCall {
 };
 
 class RecordingControls final : public ui::Controls {
-public:
+  public:
     static constexpr ui::NativeWindow kMainWindowHandle = 0x10010;
 
     std::map<std::string, std::string, std::less<>> boxes;

@@ -40,7 +40,7 @@ TEST(TranslateModifiers, MapsTheRelaysBitsAndPassesOtherValuesOn) {
 }
 
 class HotKeyRelayTest : public ::testing::Test {
-protected:
+  protected:
     FakeCommandPlatform platform;
     HotKeyRelay relay;
 };
@@ -52,7 +52,8 @@ TEST_F(HotKeyRelayTest, FirstRegistrationInstallsTheRelayAndGets33001) {
     EXPECT_EQ(relay.notifyWindow(), kLabel);
     EXPECT_EQ(relay.savedProcedure(), platform.previousProcedure);
     // The procedure is in place before the system can post the first WM_HOTKEY.
-    EXPECT_EQ(platform.calls, (std::vector<std::string>{"installRelayProcedure", "RegisterHotKey"}));
+    EXPECT_EQ(platform.calls,
+              (std::vector<std::string>{"installRelayProcedure", "RegisterHotKey"}));
 }
 
 TEST_F(HotKeyRelayTest, LaterRegistrationsReplaceTheNotifyWindowButNeverReinstall) {
@@ -94,7 +95,8 @@ TEST_P(RelayRule, RelaysOwnIdsAndPassesEveryMessageOn) {
     EXPECT_EQ(relay.relay(platform, kOwner, c.message, c.w, 99), platform.procedureResult);
 
     std::vector<SentMessage> expected;
-    if (c.relayed) expected.push_back({"SendMessageA", 0, kLabel, kRelayMessage, c.w, 0});
+    if (c.relayed)
+        expected.push_back({"SendMessageA", 0, kLabel, kRelayMessage, c.w, 0});
     expected.push_back({"CallWindowProcA", platform.previousProcedure, kOwner, c.message, c.w, 99});
     EXPECT_EQ(platform.messages, expected);
 }
@@ -140,7 +142,8 @@ TEST(ApplyAlwaysOnTop, OneCallPerClickFollowingTheBox) {
         applyAlwaysOnTop(controls);
     }
     using Call = std::pair<std::string, int>;
-    EXPECT_EQ(controls.onTopCalls, (std::vector<Call>{{"主窗口", 0}, {"主窗口", 1}, {"主窗口", 1}}));
+    EXPECT_EQ(controls.onTopCalls,
+              (std::vector<Call>{{"主窗口", 0}, {"主窗口", 1}, {"主窗口", 1}}));
     EXPECT_EQ(controls.lastCheckBox, "选择框1");
 }
 

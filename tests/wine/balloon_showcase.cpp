@@ -18,8 +18,10 @@ constexpr int kHeight = 1024;
 // Left half dark, right half light, each a checkerboard with a line of text every 20 pixels,
 // so that what shines through the balloon can be seen.
 void paintBackdrop(HDC dc) {
-    const UniqueBrush darkA(CreateSolidBrush(RGB(24, 24, 32))), darkB(CreateSolidBrush(RGB(56, 56, 72)));
-    const UniqueBrush lightA(CreateSolidBrush(RGB(250, 250, 250))), lightB(CreateSolidBrush(RGB(200, 210, 230)));
+    const UniqueBrush darkA(CreateSolidBrush(RGB(24, 24, 32))),
+        darkB(CreateSolidBrush(RGB(56, 56, 72)));
+    const UniqueBrush lightA(CreateSolidBrush(RGB(250, 250, 250))),
+        lightB(CreateSolidBrush(RGB(200, 210, 230)));
     for (int y = 0; y < kHeight; y += 16) {
         for (int x = 0; x < kWidth; x += 16) {
             const bool odd = ((x + y) / 16) % 2 != 0;
@@ -65,11 +67,13 @@ int main() {
     cls.lpfnWndProc = backdropProcedure;
     cls.hInstance = instance;
     cls.lpszClassName = "TessavikBalloonBackdrop";
-    if (!RegisterClassA(&cls)) return 1;
+    if (!RegisterClassA(&cls))
+        return 1;
     const UniqueWindow backdrop(CreateWindowExA(0, cls.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0,
                                                 0, kWidth, kHeight, nullptr, nullptr, instance,
                                                 nullptr));
-    if (!backdrop) return 1;
+    if (!backdrop)
+        return 1;
     UpdateWindow(backdrop.get());
     runMessagesFor(500);
 
@@ -81,7 +85,8 @@ int main() {
     std::unique_ptr<tessavik::ui::BalloonWindow> shown[3];
     for (int i = 0; i < 3; ++i) {
         shown[i] = tessavik::ui::BalloonWindow::create(instance);
-        if (!shown[i]) return 1;
+        if (!shown[i])
+            return 1;
         shown[i]->popUp(tips[i].x, tips[i].y, tips[i].text, -1, false);
     }
     // A tip that replaces one just shown nearby, before anything beneath has repainted: no trace

@@ -37,14 +37,14 @@ std::string windowText(HWND hwnd) {
 }
 
 class BalloonWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         tip_ = BalloonWindow::create(GetModuleHandleA(nullptr));
         ASSERT_TRUE(tip_);
         // Another window of the program, to receive input. Hidden: under Wine without a window
         // manager, hiding an active window waits 2 s for focus events.
-        other_.reset(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr,
-                                     nullptr, nullptr, nullptr));
+        other_.reset(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                     nullptr, nullptr));
         ASSERT_TRUE(other_);
     }
     bool shown() const { return IsWindowVisible(tip_->hwnd()) != FALSE; }
@@ -92,13 +92,12 @@ TEST_P(BalloonPlacement, PutsTheApexOnThePoint) {
     EXPECT_GT(r.bottom - r.top, 2 * 12 + 16 + 3);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Screen, BalloonPlacement,
-    ::testing::Values(PlacementCase{"Middle", {640, 512}, false, false},
-                      PlacementCase{"NearTheTop", {640, 10}, true, false},
-                      PlacementCase{"NearTheRight", {1250, 512}, false, true},
-                      PlacementCase{"TopRightCorner", {1250, 5}, true, true}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Screen, BalloonPlacement,
+                         ::testing::Values(PlacementCase{"Middle", {640, 512}, false, false},
+                                           PlacementCase{"NearTheTop", {640, 10}, true, false},
+                                           PlacementCase{"NearTheRight", {1250, 512}, false, true},
+                                           PlacementCase{"TopRightCorner", {1250, 5}, true, true}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 struct HidingCase {
     const char* name;
@@ -115,19 +114,18 @@ TEST_P(BalloonHiding, HidesOnInputTakenFromTheQueueButNotOnMovesOrReleases) {
     EXPECT_EQ(shown(), !GetParam().hides);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, BalloonHiding,
-    ::testing::Values(HidingCase{"KeyDown", WM_KEYDOWN, true},
-                      HidingCase{"SysKeyDown", WM_SYSKEYDOWN, true},
-                      HidingCase{"LeftButtonDown", WM_LBUTTONDOWN, true},
-                      HidingCase{"LeftDoubleClick", WM_LBUTTONDBLCLK, true},
-                      HidingCase{"RightButtonDown", WM_RBUTTONDOWN, true},
-                      HidingCase{"Wheel", WM_MOUSEWHEEL, true},
-                      HidingCase{"NonClientDown", WM_NCLBUTTONDOWN, true},
-                      HidingCase{"MouseMove", WM_MOUSEMOVE, false},
-                      HidingCase{"LeftButtonUp", WM_LBUTTONUP, false},
-                      HidingCase{"KeyUp", WM_KEYUP, false}),
-    [](const auto& testCase) { return std::string(testCase.param.name); });
+INSTANTIATE_TEST_SUITE_P(Messages, BalloonHiding,
+                         ::testing::Values(HidingCase{"KeyDown", WM_KEYDOWN, true},
+                                           HidingCase{"SysKeyDown", WM_SYSKEYDOWN, true},
+                                           HidingCase{"LeftButtonDown", WM_LBUTTONDOWN, true},
+                                           HidingCase{"LeftDoubleClick", WM_LBUTTONDBLCLK, true},
+                                           HidingCase{"RightButtonDown", WM_RBUTTONDOWN, true},
+                                           HidingCase{"Wheel", WM_MOUSEWHEEL, true},
+                                           HidingCase{"NonClientDown", WM_NCLBUTTONDOWN, true},
+                                           HidingCase{"MouseMove", WM_MOUSEMOVE, false},
+                                           HidingCase{"LeftButtonUp", WM_LBUTTONUP, false},
+                                           HidingCase{"KeyUp", WM_KEYUP, false}),
+                         [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(BalloonWindowTest, HidesWhenTheProgramIsDeactivated) {
     tip_->popUp(300, 300, "复制成功！", -1, true);

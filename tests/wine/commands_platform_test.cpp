@@ -29,8 +29,10 @@ Seen ownerSeen;
 Seen notifySeen;
 
 LRESULT CALLBACK ownerProcedure(HWND hwnd, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_HOTKEY) ownerSeen.messages.emplace_back(message, w);
-    if (message == WM_HOTKEY) return 0x77;
+    if (message == WM_HOTKEY)
+        ownerSeen.messages.emplace_back(message, w);
+    if (message == WM_HOTKEY)
+        return 0x77;
     return DefWindowProcA(hwnd, message, w, l);
 }
 
@@ -55,17 +57,19 @@ UniqueWindow makeWindow(const char* className, WNDPROC procedure) {
 
 std::string clipboardText() {
     std::string out;
-    if (!OpenClipboard(nullptr)) return "<not opened>";
+    if (!OpenClipboard(nullptr))
+        return "<not opened>";
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         const platform::GlobalLockGuard lock(data);
-        if (lock.data()) out.assign(static_cast<const char*>(lock.data()), GlobalSize(data));
+        if (lock.data())
+            out.assign(static_cast<const char*>(lock.data()), GlobalSize(data));
     }
     CloseClipboard();
     return out;
 }
 
 class CommandsUnderWine : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_EQ(GetACP(), 936u) << "run with LANG=zh_CN.UTF-8";
         owner_ = makeWindow("TessavikTestOwner", ownerProcedure);
@@ -77,7 +81,10 @@ protected:
 
 TEST_F(CommandsUnderWine, ClipboardGetsTheGbkBytesAndOneZero) {
     ASSERT_EQ(setClipboardText(*system_, nativeFromHwnd(owner_.get()), "进程ID：1234"), 1);
-    const std::string expected = "\xBD\xF8\xB3\xCC" "ID\xA3\xBA" "1234";
+    const std::string expected =
+        "\xBD\xF8\xB3\xCC"
+        "ID\xA3\xBA"
+        "1234";
     const std::string got = clipboardText();
     ASSERT_GE(got.size(), expected.size() + 1);  // a block may be rounded up; zero-filled
     EXPECT_EQ(got.substr(0, expected.size() + 1), expected + '\0');
@@ -93,7 +100,8 @@ TEST_F(CommandsUnderWine, AClipboardHeldByAnotherThreadKeepsItsContent) {
         UniqueWindow window = makeWindow("TessavikTestHolder", DefWindowProcA);
         holding = OpenClipboard(window.get()) ? kOpened : kFailed;
         while (holding == kOpened && !release) Sleep(5);
-        if (holding == kOpened) CloseClipboard();
+        if (holding == kOpened)
+            CloseClipboard();
     });
     while (holding == kPending) Sleep(5);
     ASSERT_EQ(holding, kOpened);
@@ -111,7 +119,8 @@ TEST_F(CommandsUnderWine, RelayProcedureRelaysItsOwnHotKeysAndPassesEverythingOn
     const int id = registerHotKey(*system_, nativeFromHwnd(owner_.get()),
                                   nativeFromHwnd(notify.get()), 5, VK_F12);
     EXPECT_EQ(id, kFirstHotKeyId);
-    EXPECT_NE(GetWindowLongPtrA(owner_.get(), GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(ownerProcedure));
+    EXPECT_NE(GetWindowLongPtrA(owner_.get(), GWLP_WNDPROC),
+              reinterpret_cast<LONG_PTR>(ownerProcedure));
 
     EXPECT_EQ(SendMessageA(owner_.get(), WM_HOTKEY, 33001, 0x0B0002), 0x77);  // the saved result
     EXPECT_EQ(SendMessageA(owner_.get(), WM_HOTKEY, 33002, 0), 0x77);
@@ -120,12 +129,13 @@ TEST_F(CommandsUnderWine, RelayProcedureRelaysItsOwnHotKeysAndPassesEverythingOn
     using Seen1 = std::vector<std::pair<UINT, WPARAM>>;
     EXPECT_EQ(notifySeen.messages, (Seen1{{kRelayMessage, 33001}}));
     EXPECT_EQ(notifySeen.lastRelayLParam, 0);
-    EXPECT_EQ(ownerSeen.messages,
-              (Seen1{{WM_HOTKEY, 33001}, {WM_HOTKEY, 33002}, {WM_HOTKEY, static_cast<WPARAM>(-2)}}));
+    EXPECT_EQ(
+        ownerSeen.messages,
+        (Seen1{{WM_HOTKEY, 33001}, {WM_HOTKEY, 33002}, {WM_HOTKEY, static_cast<WPARAM>(-2)}}));
 
     // The same key again is refused by the system; the id is used up all the same.
-    EXPECT_EQ(registerHotKey(*system_, nativeFromHwnd(owner_.get()), nativeFromHwnd(notify.get()), 5,
-                             VK_F12),
+    EXPECT_EQ(registerHotKey(*system_, nativeFromHwnd(owner_.get()), nativeFromHwnd(notify.get()),
+                             5, VK_F12),
               0);
     EXPECT_EQ(hotKeyRelay().highestId(), 33002);
     EXPECT_EQ(hotKeyRelay().registrationCount(), 2);
@@ -141,7 +151,8 @@ TEST_F(CommandsUnderWine, RelayProcedureRelaysItsOwnHotKeysAndPassesEverythingOn
     }
     ASSERT_EQ(SendInput(6, keys, sizeof(INPUT)), 6u);
     MSG msg;
-    for (DWORD start = GetTickCount(); notifySeen.messages.empty() && GetTickCount() - start < 3000;) {
+    for (DWORD start = GetTickCount();
+         notifySeen.messages.empty() && GetTickCount() - start < 3000;) {
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
         Sleep(10);
     }

@@ -11,10 +11,11 @@ BalloonLayout placeBalloon(Point point, Size text, Rect screen) {
     layout.anchorOnTop = point.y - (bodyHeight + kAnchorDepth) < screen.top;
 
     // The body's left edge on the screen: the apex sits at the base's end nearer the body's end.
-    int bodyLeft = layout.anchorAtRight ? point.x + kAnchorBaseFrom - bodyWidth
-                                        : point.x - kAnchorBaseFrom;
+    int bodyLeft =
+        layout.anchorAtRight ? point.x + kAnchorBaseFrom - bodyWidth : point.x - kAnchorBaseFrom;
     // Back onto the screen; the apex stays on the point, the base keeps its place on the body.
-    if (!layout.anchorAtRight && bodyLeft < screen.left) bodyLeft = screen.left;
+    if (!layout.anchorAtRight && bodyLeft < screen.left)
+        bodyLeft = screen.left;
     if (layout.anchorAtRight && bodyLeft + bodyWidth > screen.right)
         bodyLeft = screen.right - bodyWidth;
 

@@ -33,7 +33,9 @@ Mask slide(const Mask& in, int radius, bool alongRows, Reduce reduce) {
     return out;
 }
 
-int channel(std::uint32_t pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFFu); }
+int channel(std::uint32_t pixel, int shift) {
+    return static_cast<int>((pixel >> shift) & 0xFFu);
+}
 
 template <typename PerChannel>
 std::uint32_t mapChannels(std::uint32_t a, std::uint32_t b, PerChannel f) {
@@ -56,11 +58,11 @@ void darken(std::span<std::uint32_t> pixels, const Mask& shadow) {
     constexpr int kScale = 255 * 255;
     for (std::size_t i = 0; i < pixels.size(); ++i) {
         const int m = shadow.values[i];
-        if (m == 0) continue;
+        if (m == 0)
+            continue;
         const int factor = kScale - (255 - kFullShadowFactor) * m;  // out of 255 x 255
-        pixels[i] = mapChannels(pixels[i], 0, [factor](int c, int) {
-            return (c * factor + kScale / 2) / kScale;
-        });
+        pixels[i] = mapChannels(
+            pixels[i], 0, [factor](int c, int) { return (c * factor + kScale / 2) / kScale; });
     }
 }
 
@@ -75,7 +77,8 @@ void blendInside(std::span<std::uint32_t> beneath, std::span<const std::uint32_t
                  const Mask& shape) {
     assert(beneath.size() == shape.values.size() && balloon.size() == shape.values.size());
     for (std::size_t i = 0; i < beneath.size(); ++i)
-        if (shape.values[i] != 0) beneath[i] = blendPixel(balloon[i], beneath[i]);
+        if (shape.values[i] != 0)
+            beneath[i] = blendPixel(balloon[i], beneath[i]);
 }
 
 }  // namespace tessavik::ui::balloon

@@ -9,7 +9,8 @@ namespace {
 constexpr std::uint8_t kFull = 255;
 
 bool insideRoundedRect(const Rect& r, double x, double y) {
-    if (x < r.left || x >= r.right || y < r.top || y >= r.bottom) return false;
+    if (x < r.left || x >= r.right || y < r.top || y >= r.bottom)
+        return false;
     const double radius = kCornerDiameter / 2.0;
     // The nearest point of the rectangle shrunk by the radius; a corner pixel must lie within
     // one radius of it.
@@ -65,10 +66,12 @@ Mask border(const Mask& balloon) {
     Mask out(balloon.width, balloon.height);
     for (int y = 0; y < balloon.height; ++y) {
         for (int x = 0; x < balloon.width; ++x) {
-            if (balloon.at(x, y) == 0) continue;
+            if (balloon.at(x, y) == 0)
+                continue;
             const bool edge = balloon.at(x - 1, y) == 0 || balloon.at(x + 1, y) == 0 ||
                               balloon.at(x, y - 1) == 0 || balloon.at(x, y + 1) == 0;
-            if (edge) out(x, y) = kFull;
+            if (edge)
+                out(x, y) = kFull;
         }
     }
     return out;

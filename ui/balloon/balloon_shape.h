@@ -21,7 +21,7 @@ struct Mask {
     std::uint8_t at(int x, int y) const { return contains(x, y) ? values[index(x, y)] : 0; }
     std::uint8_t& operator()(int x, int y) { return values[index(x, y)]; }
 
-private:
+  private:
     std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * width + x); }
 };
 

@@ -28,24 +28,26 @@ BITMAPINFO topDownInfo(int width, int height) {
 
 // A 32-bit top-down DIB section selected into a memory DC, for GDI to draw on and us to read.
 class Canvas {
-public:
+  public:
     Canvas(int width, int height)
         : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
         const BITMAPINFO info = topDownInfo(width, height);
         bitmap_.reset(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-        if (bitmap_) select_.emplace(dc_.get(), bitmap_.get());
+        if (bitmap_)
+            select_.emplace(dc_.get(), bitmap_.get());
     }
     HDC dc() const { return bitmap_ ? dc_.get() : nullptr; }
     // The pixels, 0x00RRGGBB row by row, once GDI has finished drawing; zeros when there is no DIB.
     std::vector<std::uint32_t> pixels() const {
         std::vector<std::uint32_t> out(static_cast<std::size_t>(width_ * height_), 0);
-        if (!bits_) return out;
+        if (!bits_)
+            return out;
         GdiFlush();
         std::memcpy(out.data(), bits_, out.size() * sizeof(std::uint32_t));
         return out;
     }
 
-private:
+  private:
     int width_;
     int height_;
     UniqueMemoryDc dc_;
@@ -91,7 +93,8 @@ std::vector<std::uint32_t> drawBalloon(const BalloonLayout& layout, const Mask& 
     const Mask frame = border(shape);
     const std::uint32_t frameColour = dibColour(look.frame);
     for (std::size_t i = 0; i < pixels.size(); ++i)
-        if (frame.values[i] != 0) pixels[i] = frameColour;
+        if (frame.values[i] != 0)
+            pixels[i] = frameColour;
     return pixels;
 }
 
@@ -112,7 +115,8 @@ BalloonImage composeBalloonImage(const BalloonLayout& layout, const Mask& shape,
 void drawBalloonImage(HDC dc, const BalloonImage& image) {
     const int width = image.backdrop.shape.width;
     const int height = image.backdrop.shape.height;
-    if (image.pixels.empty()) return;
+    if (image.pixels.empty())
+        return;
     const BITMAPINFO info = topDownInfo(width, height);
     SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                       static_cast<UINT>(height), image.pixels.data(), &info, DIB_RGB_COLORS);
@@ -142,8 +146,8 @@ platform::UniqueRegion regionFromMask(const Mask& mask) {
     std::memcpy(data.data(), &header, sizeof(header));
     if (!runs.empty())
         std::memcpy(data.data() + sizeof(header), runs.data(), runs.size() * sizeof(RECT));
-    return platform::UniqueRegion(ExtCreateRegion(
-        nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
+    return platform::UniqueRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                                  reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 }  // namespace tessavik::ui::balloon

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/scoped_handles.h"
 #include "ui/balloon/balloon_geometry.h"
-#include "ui/balloon/balloon_shadow.h"
 #include "ui/balloon/balloon_shape.h"
 #include "ui/balloon/win32/balloon_image.h"
 
@@ -29,9 +27,9 @@ constexpr DWORD kStaleScreenMs = 500;
 
 // The input messages that hide a tip when the thread takes them from its queue.
 constexpr std::array<UINT, 15> kHidingMessages = {
-    WM_LBUTTONDOWN,   WM_LBUTTONDBLCLK,   WM_RBUTTONDOWN,   WM_RBUTTONDBLCLK,   WM_MBUTTONDOWN,
-    WM_MBUTTONDBLCLK, WM_MOUSEWHEEL,      WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN,
-    WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDOWN, WM_NCMBUTTONDBLCLK, WM_KEYDOWN,       WM_SYSKEYDOWN};
+    WM_LBUTTONDOWN,     WM_LBUTTONDBLCLK, WM_RBUTTONDOWN,     WM_RBUTTONDBLCLK,   WM_MBUTTONDOWN,
+    WM_MBUTTONDBLCLK,   WM_MOUSEWHEEL,    WM_NCLBUTTONDOWN,   WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN,
+    WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDOWN, WM_NCMBUTTONDBLCLK, WM_KEYDOWN,         WM_SYSKEYDOWN};
 
 class Win32BalloonWindow;
 
@@ -52,20 +50,22 @@ UniqueFont createTextFont() {
         UniqueFont font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                     DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face));
-        if (font) return font;
+        if (font)
+            return font;
     }
     return UniqueFont();
 }
 
 class Win32BalloonWindow final : public BalloonWindow {
-public:
+  public:
     explicit Win32BalloonWindow(HINSTANCE instance)
         : background_(GetSysColor(COLOR_INFOBK)),
           frame_(GetSysColor(COLOR_INFOTEXT)),
           font_(createTextFont()) {
         window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kBalloonClassName, "",
                                       WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, this));
-        if (!window_) return;
+        if (!window_)
+            return;
         if (threadTips.tips.empty())
             threadTips.hook.reset(
                 SetWindowsHookExA(WH_GETMESSAGE, getMessageHook, nullptr, GetCurrentThreadId()));
@@ -76,7 +76,8 @@ public:
         window_.reset();
         auto& tips = threadTips.tips;
         tips.erase(std::remove(tips.begin(), tips.end(), this), tips.end());
-        if (tips.empty()) threadTips.hook.reset();
+        if (tips.empty())
+            threadTips.hook.reset();
     }
 
     bool valid() const { return static_cast<bool>(window_); }
@@ -99,12 +100,14 @@ public:
         SetWindowPos(hwnd(), HWND_TOPMOST, w.left, w.top, w.right - w.left, w.bottom - w.top,
                      SWP_NOACTIVATE | SWP_SHOWWINDOW);
         RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        if (autoHide) SetTimer(hwnd(), kHideTimer, kTimeShownMs, nullptr);
+        if (autoHide)
+            SetTimer(hwnd(), kHideTimer, kTimeShownMs, nullptr);
     }
 
     void hide() {
         KillTimer(hwnd(), kHideTimer);
-        if (!IsWindowVisible(hwnd())) return;
+        if (!IsWindowVisible(hwnd()))
+            return;
         ShowWindow(hwnd(), SW_HIDE);
         lastShown_ = image_.backdrop;  // what lay beneath, for a tip that follows at once
         hiddenAt_ = GetTickCount();
@@ -113,21 +116,28 @@ public:
     LRESULT handle(UINT message, WPARAM w, LPARAM l) {
         switch (message) {
             case WM_TIMER:
-                if (w == kHideTimer) hide();
+                if (w == kHideTimer)
+                    hide();
                 return 0;
             case WM_ACTIVATEAPP:
-                if (!w) hide();
+                if (!w)
+                    hide();
                 return 0;
-            case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
-            case WM_ERASEBKGND: return 1;
-            case WM_PAINT: paint(); return 0;
-            default: return DefWindowProcA(hwnd(), message, w, l);
+            case WM_MOUSEACTIVATE:
+                return MA_NOACTIVATE;
+            case WM_ERASEBKGND:
+                return 1;
+            case WM_PAINT:
+                paint();
+                return 0;
+            default:
+                return DefWindowProcA(hwnd(), message, w, l);
         }
     }
 
     static LRESULT CALLBACK procedure(HWND hwnd, UINT message, WPARAM w, LPARAM l);
 
-private:
+  private:
     Size measure(const std::string& text) const {
         const platform::ClientDc screen(nullptr);
         const platform::SelectGuard font(screen.get(), font_.get());
@@ -153,7 +163,8 @@ private:
     void applyWindowShape(const Mask& shape) {
         UniqueRegion region = regionFromMask(shape);
         // The system owns the region once SetWindowRgn has taken it.
-        if (region && SetWindowRgn(hwnd(), region.get(), FALSE)) region.release();
+        if (region && SetWindowRgn(hwnd(), region.get(), FALSE))
+            region.release();
     }
 
     void paint() {
@@ -178,9 +189,11 @@ LRESULT CALLBACK Win32BalloonWindow::procedure(HWND hwnd, UINT message, WPARAM w
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<Win32BalloonWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (message == WM_NCDESTROY) SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     // Before WM_NCCREATE has bound it and during CreateWindowExA the object has no window yet.
-    if (!self || !self->hwnd()) return DefWindowProcA(hwnd, message, w, l);
+    if (!self || !self->hwnd())
+        return DefWindowProcA(hwnd, message, w, l);
     return self->handle(message, w, l);
 }
 
@@ -207,9 +220,11 @@ bool registerBalloonClass(HINSTANCE instance) {
 }  // namespace
 
 std::unique_ptr<BalloonWindow> BalloonWindow::create(HINSTANCE instance) {
-    if (!registerBalloonClass(instance)) return nullptr;
+    if (!registerBalloonClass(instance))
+        return nullptr;
     auto tip = std::make_unique<Win32BalloonWindow>(instance);
-    if (!tip->valid()) return nullptr;
+    if (!tip->valid())
+        return nullptr;
     return tip;
 }
 
