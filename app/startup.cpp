@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <cfenv>
+#include <cfloat>
 #include <cstdlib>
 #include <new>
 
@@ -32,7 +33,14 @@ void releaseTargetRect() {
 
 }  // namespace
 
-void resetFloatingPoint() { std::fesetenv(FE_DFL_ENV); }
+void resetFloatingPoint() {
+    std::fesetenv(FE_DFL_ENV);
+    std::feclearexcept(FE_ALL_EXCEPT);
+    // MinGW's default environment leaves the exception masks as they were: set them explicitly
+    // (for the x87 unit and SSE alike), with rounding to nearest.
+    unsigned int control = 0;
+    _controlfp_s(&control, _MCW_EM | _RC_NEAR, _MCW_EM | _MCW_RC);
+}
 
 int runTessavik(HINSTANCE instance) {
     resetFloatingPoint();
