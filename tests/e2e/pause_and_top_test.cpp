@@ -12,18 +12,7 @@
 namespace tessavik::e2e {
 namespace {
 
-class PauseAndTopTest : public ProgramTest {
-protected:
-    // True once `window` has gone `quiet` without a text read, i.e. the program stopped ticking.
-    bool waitForNoTicks(HWND window, std::chrono::milliseconds quiet = 800ms) {
-        return waitUntil(
-            [&] {
-                const auto reads = targets_.textReads(window);
-                return !reads.empty() && Clock::now() - reads.back() > quiet;
-            },
-            kStateTimeout + quiet);
-    }
-};
+class PauseAndTopTest : public ProgramTest {};
 
 TEST_F(PauseAndTopTest, EscPausesAndASecondEscResumes) {
     ASSERT_TRUE(waitForTarget(target_));

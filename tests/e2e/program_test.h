@@ -57,6 +57,16 @@ protected:
         return app_->waitForField("编辑框_句柄", handleText(window), timeout);
     }
 
+    // True once `window` has gone `quiet` without a text read, i.e. the program stopped ticking.
+    bool waitForNoTicks(HWND window, std::chrono::milliseconds quiet = 800ms) const {
+        return waitUntil(
+            [&] {
+                const auto reads = targets_.textReads(window);
+                return !reads.empty() && Clock::now() - reads.back() > quiet;
+            },
+            kStateTimeout + quiet);
+    }
+
     // A second target beside the first, for the cursor to move to.
     HWND createSecondTarget() { return targets_.create({kSecondTargetRect, kSecondTargetTitle}); }
 
