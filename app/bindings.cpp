@@ -46,9 +46,10 @@ std::vector<Binding> makeBindings(AppContext& app) {
                             [&app, run = fixed.handler](const ui::EventArgs&) { run(app); }});
     }
     for (const commands::CopyRow& row : commands::kCopyTable) {
-        bindings.push_back({row.box, ui::EventKind::DoubleClick, [&app, &row](const ui::EventArgs&) {
-                                commands::copyField(app.controls, app.commands, row);
-                            }});
+        bindings.push_back(
+            {row.box, ui::EventKind::DoubleClick, [&app, &row](const ui::EventArgs&) {
+                 commands::copyField(app.controls, app.commands, row);
+             }});
     }
     return bindings;
 }

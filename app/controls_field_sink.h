@@ -7,13 +7,13 @@
 namespace tessavik::app {
 
 class ControlsFieldSink final : public FieldSink {
-public:
+  public:
     explicit ControlsFieldSink(ui::Controls& controls) : controls_(controls) {}
     void setField(InfoField field, std::string_view text) override {
         controls_.setEditText(infoFieldBox(field), text);
     }
 
-private:
+  private:
     ui::Controls& controls_;
 };
 

@@ -46,7 +46,8 @@ int runTessavik(HINSTANCE instance) {
     resetFloatingPoint();
     std::set_new_handler(failStartUp);
     targetRect = new (std::nothrow) Rect{};
-    if (!targetRect) failStartUp();
+    if (!targetRect)
+        failStartUp();
     std::atexit(releaseTargetRect);
 
     ProbeState probeState{0, *targetRect};
@@ -58,7 +59,8 @@ int runTessavik(HINSTANCE instance) {
     for (Binding& binding : makeBindings(app)) {
         window.bind(binding.control, binding.event, std::move(binding.handler));
     }
-    if (!window.build(instance)) failStartUp();
+    if (!window.build(instance))
+        failStartUp();
     return ui::runEventLoop(window);
 }
 

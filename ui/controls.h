@@ -15,7 +15,7 @@ using NativeWindow = std::uintptr_t;  // an HWND, kept opaque so that callers ne
 inline constexpr ControlName kMainWindow = "主窗口";
 
 class Controls {
-public:
+  public:
     virtual ~Controls() = default;
     virtual void setEditText(ControlName box, std::string_view text) = 0;
     // The box's live text; empty when the box is empty ("no text").

@@ -7,9 +7,11 @@ void EventTable::bind(std::string_view control, EventKind event, EventHandler ha
 }
 
 bool EventTable::raise(std::string_view control, EventKind event, const EventArgs& args) const {
-    if (!enabled_) return false;
+    if (!enabled_)
+        return false;
     auto found = handlers_.find(std::pair{std::string(control), event});
-    if (found == handlers_.end() || !found->second) return false;
+    if (found == handlers_.end() || !found->second)
+        return false;
     found->second(args);
     return true;
 }

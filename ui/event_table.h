@@ -40,7 +40,7 @@ struct EventArgs {
 using EventHandler = std::function<void(const EventArgs&)>;
 
 class EventTable {
-public:
+  public:
     // Binds the handler of this control and event, replacing an earlier one.
     void bind(std::string_view control, EventKind event, EventHandler handler);
     // Runs the bound handler; false when events are off (the event is dropped, not kept for
@@ -50,7 +50,7 @@ public:
     void setEnabled(bool enabled) { enabled_ = enabled; }
     bool enabled() const { return enabled_; }
 
-private:
+  private:
     std::map<std::pair<std::string, EventKind>, EventHandler, std::less<>> handlers_;
     bool enabled_ = false;  // off until the window is built
 };

@@ -114,14 +114,15 @@ constexpr std::array kControls = {
     nonVisual(ControlKind::QTip, "气球提示框1", {240, 56, 16, 24}),
     withEvents(nonVisual(ControlKind::Timer, "时钟1", {232, 136, 24, 24}),
                eventBit(EventKind::Periodic)),
-    wrappedInBlueKaiTi(label("标签6", kMainWindow, {259, 273, 229, 80},
-                             "Esc键暂停探测\r\n\r\n双击对应项可复制其内容到剪辑版\r\n\r\nTessavik  V_1.2")),
+    wrappedInBlueKaiTi(
+        label("标签6", kMainWindow, {259, 273, 229, 80},
+              "Esc键暂停探测\r\n\r\n双击对应项可复制其内容到剪辑版\r\n\r\nTessavik  V_1.2")),
 };
 
 }  // namespace
 
-const WindowDescription kMainWindowDescription{"Tessavik V1.2", 499, 391, true,
-                                               eventBit(EventKind::Created), kControls};
+const WindowDescription kMainWindowDescription{
+    "Tessavik V1.2", 499, 391, true, eventBit(EventKind::Created), kControls};
 
 const ControlRow* findControl(const WindowDescription& description, std::string_view name) {
     auto found = std::find_if(description.controls.begin(), description.controls.end(),

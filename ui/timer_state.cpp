@@ -6,7 +6,8 @@ namespace tessavik::ui {
 
 TimerActions TimerState::setPeriod(std::int32_t milliseconds) {
     std::int32_t period = std::max(milliseconds, std::int32_t{0});
-    if (period == period_) return {};
+    if (period == period_)
+        return {};
     period_ = period;
     TimerActions actions{running_, period};
     running_ = period > 0;

@@ -9,13 +9,13 @@ namespace tessavik::ui {
 inline constexpr std::uintptr_t kTimerId = 1000;
 
 struct TimerActions {
-    bool kill = false;          // KillTimer(timer window, kTimerId)
-    std::int32_t start = 0;     // above 0: SetTimer(timer window, kTimerId, start) after the kill
+    bool kill = false;       // KillTimer(timer window, kTimerId)
+    std::int32_t start = 0;  // above 0: SetTimer(timer window, kTimerId, start) after the kill
     friend bool operator==(const TimerActions&, const TimerActions&) = default;
 };
 
 class TimerState {
-public:
+  public:
     // A negative period is taken as 0. Writing the stored period changes nothing, so a running
     // timer keeps its count; any other value restarts the count from now.
     TimerActions setPeriod(std::int32_t milliseconds);
@@ -25,7 +25,7 @@ public:
     std::int32_t period() const { return period_; }
     bool running() const { return running_; }
 
-private:
+  private:
     std::int32_t period_ = 0;
     bool running_ = false;
 };

@@ -21,7 +21,9 @@ using EventSet = std::uint8_t;
 constexpr EventSet eventBit(EventKind e) {
     return static_cast<EventSet>(1u << static_cast<unsigned>(e));
 }
-constexpr bool hasEvent(EventSet set, EventKind e) { return (set & eventBit(e)) != 0; }
+constexpr bool hasEvent(EventSet set, EventKind e) {
+    return (set & eventBit(e)) != 0;
+}
 
 // The LOGFONT fields a control stores; character set, precision, quality and pitch are fixed
 // by the toolkit when the font is made.

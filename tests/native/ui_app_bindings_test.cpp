@@ -23,7 +23,7 @@ using commands::testing::FakeCommandPlatform;
 using commands::testing::RecordingControls;
 
 class BindingsTest : public ::testing::Test {
-protected:
+  protected:
     // Raises the event as the toolkit would: the one handler bound to it.
     void raise(ui::ControlName control, ui::EventKind event) {
         int found = 0;
@@ -52,7 +52,8 @@ TEST_F(BindingsTest, OneBindingForEveryEventTheDescriptionDeclaresAndNoOther) {
     auto declare = [&declared](std::string_view name, ui::EventSet events) {
         for (auto e : {ui::EventKind::Created, ui::EventKind::Periodic, ui::EventKind::DoubleClick,
                        ui::EventKind::Clicked, ui::EventKind::Feedback}) {
-            if (ui::hasEvent(events, e)) declared.insert({name, e});
+            if (ui::hasEvent(events, e))
+                declared.insert({name, e});
         }
     };
     declare(ui::kMainWindow, d.events);
@@ -68,7 +69,7 @@ TEST_F(BindingsTest, OneBindingForEveryEventTheDescriptionDeclaresAndNoOther) {
 // Delegates to the recording controls and notes, when the timer is set, whether the hot key
 // was already registered.
 class OrderWatchingControls final : public ui::Controls {
-public:
+  public:
     OrderWatchingControls(RecordingControls& inner, FakeCommandPlatform& platform)
         : inner_(inner), platform_(platform) {}
     void setEditText(ui::ControlName b, std::string_view t) override { inner_.setEditText(b, t); }
@@ -91,7 +92,7 @@ public:
     static constexpr ui::NativeWindow kLabelHandle = 0x20030;
     std::size_t hotKeysBeforeTimer = 99;
 
-private:
+  private:
     RecordingControls& inner_;
     FakeCommandPlatform& platform_;
 };
@@ -118,8 +119,12 @@ TEST_F(BindingsTest, CreatedStartsSamplingEvenWhenEscIsTaken) {
 }
 
 TEST_F(BindingsTest, PeriodicRunsTheProbeTickIntoTheEditBoxes) {
-    desktop.addWindow({.handle = 0x30040, .rect = {10, 20, 110, 70}, .text = "abc",
-                       .className = "Edit", .threadId = 7, .processId = 8});
+    desktop.addWindow({.handle = 0x30040,
+                       .rect = {10, 20, 110, 70},
+                       .text = "abc",
+                       .className = "Edit",
+                       .threadId = 7,
+                       .processId = 8});
     desktop.setCursor(Point{50, 40});
     raise("时钟1", ui::EventKind::Periodic);
     EXPECT_EQ(probeState.targetWindow, 0x30040u);

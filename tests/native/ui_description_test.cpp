@@ -11,7 +11,9 @@
 namespace tessavik::ui {
 namespace {
 
-const auto& rows() { return kMainWindowDescription.controls; }
+const auto& rows() {
+    return kMainWindowDescription.controls;
+}
 
 const ControlRow& row(std::string_view name) {
     const ControlRow* found = findControl(kMainWindowDescription, name);
@@ -47,7 +49,8 @@ TEST(MainWindowDescription, ThirtySixUniquelyNamedControlsOfTheGivenKinds) {
 
 TEST(MainWindowDescription, EveryParentIsTheWindowOrAGroupBox) {
     for (const ControlRow& r : rows()) {
-        if (r.parent == kMainWindow) continue;
+        if (r.parent == kMainWindow)
+            continue;
         const ControlRow* parent = findControl(kMainWindowDescription, r.parent);
         ASSERT_NE(parent, nullptr) << r.name;
         EXPECT_EQ(parent->kind, ControlKind::GroupBox) << r.name;
@@ -61,18 +64,23 @@ TEST(MainWindowDescription, PlacesInTheWindow) {
         const char* name;
         std::int32_t left, top;
     } cases[] = {
-        {"选择框1", 264, 240}, {"编辑框_进程路径", 78, 320}, {"标签16", 16, 317},
-        {"标签15", 16, 285}, {"编辑框_进程ID", 78, 288}, {"编辑框_线程ID", 78, 255},
-        {"标签14", 16, 252}, {"分组框3", 8, 229}, {"标签7", 272, 195},
-        {"编辑框_鼠标相对窗口位置", 352, 200}, {"标签8", 272, 166}, {"编辑框_鼠标位置", 337, 168},
-        {"标签9", 272, 134}, {"编辑框_高度", 337, 137}, {"标签10", 272, 102},
-        {"编辑框_宽度", 337, 103}, {"标签5", 272, 66}, {"编辑框_顶边", 337, 69},
-        {"标签4", 272, 32}, {"编辑框_左边", 337, 34}, {"分组框2", 259, 15},
-        {"标签11", 24, 151}, {"编辑框_父句柄", 98, 154}, {"编辑框_顶级句柄", 98, 186},
-        {"标签12", 24, 183}, {"标签13", 19, 143}, {"标签3", 24, 36},
-        {"编辑框_标题", 98, 39}, {"标签2", 24, 108}, {"编辑框_类名", 98, 111},
-        {"标签1", 24, 72}, {"编辑框_句柄", 98, 75}, {"分组框1", 8, 15},
-        {"标签6", 259, 273},
+        {"选择框1", 264, 240},      {"编辑框_进程路径", 78, 320},
+        {"标签16", 16, 317},        {"标签15", 16, 285},
+        {"编辑框_进程ID", 78, 288}, {"编辑框_线程ID", 78, 255},
+        {"标签14", 16, 252},        {"分组框3", 8, 229},
+        {"标签7", 272, 195},        {"编辑框_鼠标相对窗口位置", 352, 200},
+        {"标签8", 272, 166},        {"编辑框_鼠标位置", 337, 168},
+        {"标签9", 272, 134},        {"编辑框_高度", 337, 137},
+        {"标签10", 272, 102},       {"编辑框_宽度", 337, 103},
+        {"标签5", 272, 66},         {"编辑框_顶边", 337, 69},
+        {"标签4", 272, 32},         {"编辑框_左边", 337, 34},
+        {"分组框2", 259, 15},       {"标签11", 24, 151},
+        {"编辑框_父句柄", 98, 154}, {"编辑框_顶级句柄", 98, 186},
+        {"标签12", 24, 183},        {"标签13", 19, 143},
+        {"标签3", 24, 36},          {"编辑框_标题", 98, 39},
+        {"标签2", 24, 108},         {"编辑框_类名", 98, 111},
+        {"标签1", 24, 72},          {"编辑框_句柄", 98, 75},
+        {"分组框1", 8, 15},         {"标签6", 259, 273},
     };
     for (const Case& c : cases) {
         const ControlRow& r = row(c.name);
@@ -89,7 +97,8 @@ TEST(MainWindowDescription, PlacesInTheWindow) {
 TEST(MainWindowDescription, EditBoxesAreTheInfoFieldsInKaiTi14Bold) {
     std::set<std::string_view> boxes(kInfoFieldBoxes.begin(), kInfoFieldBoxes.end());
     for (const ControlRow& r : rows()) {
-        if (r.kind != ControlKind::EditBox) continue;
+        if (r.kind != ControlKind::EditBox)
+            continue;
         EXPECT_EQ(boxes.erase(r.name), 1u) << r.name;
         EXPECT_TRUE(r.text.empty()) << r.name;
         ASSERT_NE(r.font, nullptr) << r.name;
@@ -105,7 +114,8 @@ TEST(MainWindowDescription, EditBoxesAreTheInfoFieldsInKaiTi14Bold) {
 TEST(MainWindowDescription, BoundEvents) {
     std::map<std::string_view, EventSet> bound;
     for (const ControlRow& r : rows()) {
-        if (r.events) bound[r.name] = r.events;
+        if (r.events)
+            bound[r.name] = r.events;
     }
     std::map<std::string_view, EventSet> expected{
         {"时钟1", eventBit(EventKind::Periodic)},
@@ -134,7 +144,8 @@ TEST(MainWindowDescription, TabStopsCheckBoxAndNonVisualComponents) {
 
 TEST(MainWindowDescription, LabelsAndGroupBoxesUseTheDefaultGuiFontExceptTheBlueNote) {
     for (const ControlRow& r : rows()) {
-        if (r.kind != ControlKind::Label && r.kind != ControlKind::GroupBox) continue;
+        if (r.kind != ControlKind::Label && r.kind != ControlKind::GroupBox)
+            continue;
         bool note = r.name == "标签6";
         EXPECT_EQ(r.font != nullptr, note) << r.name;
         EXPECT_EQ(r.wordWrap, note) << r.name;

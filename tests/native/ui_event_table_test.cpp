@@ -23,9 +23,8 @@ TEST(EventTable, OneHandlerPerControlAndEventWithItsArguments) {
     EventTable events;
     events.setEnabled(true);
     std::vector<std::string> seen;
-    events.bind("编辑框_句柄", EventKind::DoubleClick, [&seen](const EventArgs& a) {
-        seen.push_back("first " + std::to_string(a.x));
-    });
+    events.bind("编辑框_句柄", EventKind::DoubleClick,
+                [&seen](const EventArgs& a) { seen.push_back("first " + std::to_string(a.x)); });
     events.bind("编辑框_句柄", EventKind::DoubleClick, [&seen](const EventArgs& a) {
         seen.push_back("dbl " + std::to_string(a.x) + "," + std::to_string(a.y) + "," +
                        std::to_string(a.keys));
@@ -33,7 +32,8 @@ TEST(EventTable, OneHandlerPerControlAndEventWithItsArguments) {
     events.bind("标签3", EventKind::Feedback, [&seen](const EventArgs& a) {
         seen.push_back("fb " + std::to_string(a.wParam) + "," + std::to_string(a.lParam));
     });
-    EXPECT_TRUE(events.raise("编辑框_句柄", EventKind::DoubleClick, EventArgs::doubleClick(3, 4, 5)));
+    EXPECT_TRUE(
+        events.raise("编辑框_句柄", EventKind::DoubleClick, EventArgs::doubleClick(3, 4, 5)));
     EXPECT_TRUE(events.raise("标签3", EventKind::Feedback, EventArgs::feedback(33001, 0)));
     EXPECT_FALSE(events.raise("编辑框_父句柄", EventKind::DoubleClick));  // nothing bound
     EXPECT_FALSE(events.raise("标签3", EventKind::Clicked));              // other event

@@ -11,10 +11,9 @@ TEST(CentredOrigin, TruncatesTowardZero) {
     struct Case {
         std::int32_t screenWidth, screenHeight, left, top;
     } cases[] = {
-        {1280, 1024, 390, 316},  // 781 / 2 and 633 / 2 cut down
-        {1920, 1080, 710, 344},
-        {480, 391, -9, 0},       // (480 - 499) / 2 = -9.5, toward zero
-        {498, 390, 0, 0},        // -0.5 becomes 0, not -1
+        {1280, 1024, 390, 316},                     // 781 / 2 and 633 / 2 cut down
+        {1920, 1080, 710, 344}, {480, 391, -9, 0},  // (480 - 499) / 2 = -9.5, toward zero
+        {498, 390, 0, 0},                           // -0.5 becomes 0, not -1
         {0, 0, -249, -195},
     };
     for (const Case& c : cases) {

@@ -22,11 +22,11 @@ TEST(TimerState, StartsStoppedWithPeriodZero) {
 
 TEST(TimerState, PeriodWritesFollowTheStateMachine) {
     const Step steps[] = {
-        {0, {}, 0, false},                         // 0 while stopped: nothing
-        {-5, {}, 0, false},                        // negative is 0: still nothing
+        {0, {}, 0, false},   // 0 while stopped: nothing
+        {-5, {}, 0, false},  // negative is 0: still nothing
         {200, {false, 200}, 200, true},
-        {200, {}, 200, true},                      // same value: the count is not restarted
-        {0, {true, 0}, 0, false}, // pause
+        {200, {}, 200, true},            // same value: the count is not restarted
+        {0, {true, 0}, 0, false},        // pause
         {200, {false, 200}, 200, true},  // resume: a full period from now
         {50, {true, 50}, 50, true},      // a new period restarts the count
         {-5, {true, 0}, 0, false},       // negative stops a running timer

@@ -30,8 +30,9 @@ TEST(ExternalFunctions, EachResolvesInItsLibraryAsDeclared) {
     for (const ExternalFunction& f : kExternalFunctions) {
         HMODULE library = LoadLibraryA(std::string(f.library).c_str());
         ASSERT_NE(library, nullptr) << f.library;
-        EXPECT_NE(reinterpret_cast<void*>(GetProcAddress(library, std::string(f.exportName).c_str())),
-                  nullptr)
+        EXPECT_NE(
+            reinterpret_cast<void*>(GetProcAddress(library, std::string(f.exportName).c_str())),
+            nullptr)
             << f.number << " " << f.exportName;
         FreeLibrary(library);
     }
@@ -63,7 +64,8 @@ TEST(ProgramFile, VersionResourceInGbk) {
         char* text = nullptr;
         UINT chars = 0;
         std::string key = std::string("\\StringFileInfo\\080403a8\\") + name;
-        if (!VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &chars)) return std::string("<none>");
+        if (!VerQueryValueA(block.data(), key.c_str(), reinterpret_cast<void**>(&text), &chars))
+            return std::string("<none>");
         return std::string(text);
     };
     EXPECT_EQ(value("ProductName"), "Tessavik");
@@ -76,7 +78,8 @@ TEST(ProgramFile, IconAt96And32PixelsWithAlpha) {
     HMODULE program = LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     for (int size : {96, 32}) {
-        auto icon = static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
+        auto icon =
+            static_cast<HICON>(LoadImageA(program, MAKEINTRESOURCEA(1), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr) << size;
         ICONINFO info{};
         ASSERT_TRUE(GetIconInfo(icon, &info));

@@ -40,7 +40,7 @@ RECT rectInParent(HWND hwnd) {
 }
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     HWND hwndOf(ControlName name) { return platform::hwndFromNative(window.windowHandle(name)); }
 
     void bindRecorders() {
@@ -55,7 +55,8 @@ protected:
         window.bind("选择框1", EventKind::Clicked, [this](const EventArgs&) {
             log.push_back("clicked " + std::to_string(window.isChecked("选择框1")));
         });
-        window.bind("时钟1", EventKind::Periodic, [this](const EventArgs&) { log.push_back("tick"); });
+        window.bind("时钟1", EventKind::Periodic,
+                    [this](const EventArgs&) { log.push_back("tick"); });
         window.bind("标签3", EventKind::Feedback, [this](const EventArgs& a) {
             log.push_back("feedback " + std::to_string(a.wParam) + " " + std::to_string(a.lParam));
         });
@@ -80,14 +81,16 @@ protected:
                    std::chrono::milliseconds limit = std::chrono::milliseconds(3000)) {
         auto end = std::chrono::steady_clock::now() + limit;
         while (!done()) {
-            if (std::chrono::steady_clock::now() > end) return false;
+            if (std::chrono::steady_clock::now() > end)
+                return false;
             MSG message;
             while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
                 if (message.message == WM_QUIT) {
                     quitCode = static_cast<int>(message.wParam);
                     continue;
                 }
-                if (window.preTranslateMessage(message)) continue;
+                if (window.preTranslateMessage(message))
+                    continue;
                 TranslateMessage(&message);
                 DispatchMessageA(&message);
             }
@@ -120,16 +123,20 @@ TEST_F(MainWindowTest, WindowClassStylesPlaceAndTopmost) {
     EXPECT_EQ(textOf(main), "Tessavik V1.2");
 
     auto style = static_cast<DWORD>(GetWindowLongPtrA(main, GWL_STYLE));
-    constexpr DWORD kExpected = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_VISIBLE;
-    EXPECT_EQ(style & (kExpected | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD | WS_POPUP), kExpected);
+    constexpr DWORD kExpected =
+        WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN | WS_VISIBLE;
+    EXPECT_EQ(style & (kExpected | WS_MAXIMIZEBOX | WS_THICKFRAME | WS_CHILD | WS_POPUP),
+              kExpected);
     auto exStyle = static_cast<DWORD>(GetWindowLongPtrA(main, GWL_EXSTYLE));
-    EXPECT_EQ(exStyle & ~DWORD{WS_EX_WINDOWEDGE}, DWORD{WS_EX_TOPMOST});  // the system adds the edge
+    EXPECT_EQ(exStyle & ~DWORD{WS_EX_WINDOWEDGE},
+              DWORD{WS_EX_TOPMOST});  // the system adds the edge
     EXPECT_EQ(GetWindow(main, GW_OWNER), nullptr);
     EXPECT_EQ(GetMenu(main), nullptr);
 
     RECT outer;
     GetWindowRect(main, &outer);
-    int left = (GetSystemMetrics(SM_CXSCREEN) - 499) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - 391) / 2;
+    int left = (GetSystemMetrics(SM_CXSCREEN) - 499) / 2,
+        top = (GetSystemMetrics(SM_CYSCREEN) - 391) / 2;
     EXPECT_EQ(outer.left, left);
     EXPECT_EQ(outer.top, top);
     EXPECT_EQ(outer.right - outer.left, 499);
@@ -196,7 +203,8 @@ TEST_F(MainWindowTest, SiblingsStackInStoredOrder) {
     build();
     std::map<std::string_view, std::vector<HWND>> expected;
     for (const ControlRow& row : kMainWindowDescription.controls) {
-        if (row.kind != ControlKind::QTip) expected[row.parent].push_back(hwndOf(row.name));
+        if (row.kind != ControlKind::QTip)
+            expected[row.parent].push_back(hwndOf(row.name));
     }
     for (const auto& [parent, children] : expected) {
         std::vector<HWND> actual;
@@ -224,7 +232,9 @@ TEST_F(MainWindowTest, EditTextsPassGbkBytesAndEmptyReadsBackAsNoText) {
     EXPECT_EQ(window.getEditText("编辑框_标题"), "");
     window.setEditText("编辑框_标题", "窗口标题：abc");
     EXPECT_EQ(window.getEditText("编辑框_标题"), "窗口标题：abc");
-    EXPECT_EQ(textOf(hwndOf("编辑框_标题")), "\xB4\xB0\xBF\xDA\xB1\xEA\xCC\xE2\xA3\xBA" "abc");
+    EXPECT_EQ(textOf(hwndOf("编辑框_标题")),
+              "\xB4\xB0\xBF\xDA\xB1\xEA\xCC\xE2\xA3\xBA"
+              "abc");
     window.setEditText("编辑框_标题", std::string_view("xy\0z", 4).substr(0, 2));
     EXPECT_EQ(window.getEditText("编辑框_标题"), "xy");
     window.setEditText("编辑框_标题", {});
@@ -292,12 +302,15 @@ TEST_F(MainWindowTest, FeedbackAndClickedReachTheirHandlers) {
     SendMessageA(box, BM_CLICK, 0, 0);
     SendMessageA(box, BM_SETCHECK, BST_UNCHECKED, 0);  // not a click: no event
     pump(std::chrono::milliseconds(50));
-    EXPECT_EQ(log, (std::vector<std::string>{"created", "feedback 33001 0", "clicked 0", "clicked 1"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"created", "feedback 33001 0", "clicked 0", "clicked 1"}));
 }
 
 TEST_F(MainWindowTest, AlwaysOnTopFollowsTheFlag) {
     build();
-    auto topmost = [this] { return (GetWindowLongPtrA(window.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; };
+    auto topmost = [this] {
+        return (GetWindowLongPtrA(window.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    };
     RECT before;
     GetWindowRect(window.hwnd(), &before);
     window.setAlwaysOnTop(kMainWindow, 0);
@@ -372,8 +385,12 @@ TEST_F(MainWindowTest, LabelsPaintTheirText) {
         ReleaseDC(hwnd, dc);
         return n;
     };
-    auto dark = [](COLORREF c) { return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96; };
-    auto blue = [](COLORREF c) { return GetBValue(c) > 160 && GetRValue(c) < 96 && GetGValue(c) < 96; };
+    auto dark = [](COLORREF c) {
+        return GetRValue(c) < 96 && GetGValue(c) < 96 && GetBValue(c) < 96;
+    };
+    auto blue = [](COLORREF c) {
+        return GetBValue(c) > 160 && GetRValue(c) < 96 && GetGValue(c) < 96;
+    };
     EXPECT_GT(countPixels(hwndOf("标签1"), dark), 40);
     EXPECT_GT(countPixels(hwndOf("标签6"), blue), 200);
     EXPECT_EQ(countPixels(hwndOf("标签6"), dark), 0);

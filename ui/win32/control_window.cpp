@@ -4,7 +4,9 @@
 
 namespace tessavik::ui {
 
-HFONT ControlWindow::fontOrDefault() const { return font ? font.get() : defaultGuiFont(); }
+HFONT ControlWindow::fontOrDefault() const {
+    return font ? font.get() : defaultGuiFont();
+}
 
 ControlWindow* controlOf(HWND hwnd) {
     return reinterpret_cast<ControlWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
@@ -14,7 +16,9 @@ void attachControl(HWND hwnd, ControlWindow* control) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
 }
 
-COLORREF colourRef(Rgb rgb) { return RGB(rgb.red, rgb.green, rgb.blue); }
+COLORREF colourRef(Rgb rgb) {
+    return RGB(rgb.red, rgb.green, rgb.blue);
+}
 
 HBRUSH controlColours(const ControlWindow& control, HDC dc) {
     SetTextColor(dc, colourRef(control.row.textColour));

@@ -6,9 +6,12 @@ int runEventLoop(MainWindow& window) {
     MSG message;
     while (true) {
         BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0) return static_cast<int>(message.wParam);
-        if (got == -1) return -1;
-        if (window.preTranslateMessage(message)) continue;
+        if (got == 0)
+            return static_cast<int>(message.wParam);
+        if (got == -1)
+            return -1;
+        if (window.preTranslateMessage(message))
+            continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }

@@ -24,6 +24,8 @@ platform::UniqueFont createControlFont(const FontSpec& spec) {
     return platform::UniqueFont(CreateFontIndirectA(&font));
 }
 
-HFONT defaultGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT defaultGuiFont() {
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 }  // namespace tessavik::ui

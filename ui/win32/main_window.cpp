@@ -23,14 +23,16 @@ ControlWindow* MainWindow::find(ControlName name) {
 }
 
 ControlWindow* MainWindow::findByHwnd(HWND hwnd) {
-    if (!hwnd) return nullptr;
+    if (!hwnd)
+        return nullptr;
     auto found = std::find_if(controls_.begin(), controls_.end(),
                               [hwnd](const auto& control) { return control->hwnd == hwnd; });
     return found == controls_.end() ? nullptr : found->get();
 }
 
 HWND MainWindow::hwndOf(ControlName name) {
-    if (name == kMainWindow) return hwnd();
+    if (name == kMainWindow)
+        return hwnd();
     ControlWindow* control = find(name);
     return control ? control->hwnd : nullptr;
 }
@@ -39,12 +41,14 @@ HWND MainWindow::hwndOf(ControlName name) {
 // the description, which names existing controls only.
 
 void MainWindow::setEditText(ControlName box, std::string_view text) {
-    if (HWND edit = hwndOf(box)) SetWindowTextA(edit, std::string(text).c_str());
+    if (HWND edit = hwndOf(box))
+        SetWindowTextA(edit, std::string(text).c_str());
 }
 
 std::string MainWindow::getEditText(ControlName box) {
     HWND edit = hwndOf(box);
-    if (!edit) return {};
+    if (!edit)
+        return {};
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
     int copied = GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(std::max(copied, 0)));
@@ -82,19 +86,22 @@ NativeWindow MainWindow::windowHandle(ControlName control) {
 int MainWindow::popUpBalloon(ControlName tip, int x, int y, std::string_view text, int iconIndex,
                              bool autoHide) {
     ControlWindow* control = find(tip);
-    if (!control || !control->balloon) return 0;
+    if (!control || !control->balloon)
+        return 0;
     control->balloon->popUp(x, y, text, iconIndex, autoHide);
     return 1;
 }
 
 LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->window_.reset(hwnd);
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!self)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         self->window_.release();  // the system destroyed it
@@ -116,7 +123,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             // The check box notifies its parent; the notification goes back to the control.
             ControlWindow* control = findByHwnd(reinterpret_cast<HWND>(lParam));
-            if (control && control->row.kind == ControlKind::CheckBox && HIWORD(wParam) == BN_CLICKED) {
+            if (control && control->row.kind == ControlKind::CheckBox &&
+                HIWORD(wParam) == BN_CLICKED) {
                 events_.raise(control->row.name, EventKind::Clicked);
             }
             return 0;
@@ -125,13 +133,15 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORBTN:
             if (ControlWindow* control = findByHwnd(reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(controlColours(*control, reinterpret_cast<HDC>(wParam)));
+                return reinterpret_cast<LRESULT>(
+                    controlColours(*control, reinterpret_cast<HDC>(wParam)));
             }
             break;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();
-                if (focus && IsChild(self, focus)) focusBeforeDeactivation_ = focus;
+                if (focus && IsChild(self, focus))
+                    focusBeforeDeactivation_ = focus;
             } else if (!HIWORD(wParam)) {  // not minimised
                 restoreFocus();
             }
@@ -140,7 +150,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             restoreFocus();
             return 0;
         case WM_DESTROY:
-            if (quitOnDestroy_) PostQuitMessage(0);
+            if (quitOnDestroy_)
+                PostQuitMessage(0);
             return 0;
     }
     return DefWindowProcA(self, message, wParam, lParam);

@@ -20,7 +20,7 @@ namespace tessavik::ui {
 inline constexpr int kWindowIconId = 1;
 
 class MainWindow final : public Controls {
-public:
+  public:
     MainWindow() = default;
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
@@ -49,7 +49,7 @@ public:
     int popUpBalloon(ControlName tip, int x, int y, std::string_view text, int iconIndex,
                      bool autoHide) override;
 
-private:
+  private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -77,7 +77,8 @@ bool MainWindow::createWindow(HINSTANCE instance) {
     HWND hwnd = CreateWindowExA(0, kMainWindowClass, std::string(d.title).c_str(), kMainWindowStyle,
                                 origin.left, origin.top, d.width, d.height, nullptr, nullptr,
                                 instance, this);
-    if (!hwnd) return false;
+    if (!hwnd)
+        return false;
     RECT outer;
     if (GetWindowRect(hwnd, &outer) &&
         (outer.right - outer.left != d.width || outer.bottom - outer.top != d.height)) {
@@ -86,13 +87,14 @@ bool MainWindow::createWindow(HINSTANCE instance) {
     }
     // Shared: the system keeps the icon, so nothing is destroyed at the end. A program without
     // the icon resource (a test) simply has no icon.
-    if (HANDLE icon = LoadImageA(instance, MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON, 32, 32,
-                                 LR_SHARED)) {
+    if (HANDLE icon =
+            LoadImageA(instance, MAKEINTRESOURCEA(kWindowIconId), IMAGE_ICON, 32, 32, LR_SHARED)) {
         SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(defaultGuiFont()), FALSE);
-    if (d.alwaysOnTop) SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, kNoMoveSizeOrActivate);
+    if (d.alwaysOnTop)
+        SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, kNoMoveSizeOrActivate);
     return true;
 }
 
@@ -104,23 +106,27 @@ bool MainWindow::createControl(HINSTANCE instance, ControlWindow& control) {
         return control.hwnd != nullptr;
     }
     ControlClass cls = controlClassOf(row.kind);
-    if (!cls.name) return false;
+    if (!cls.name)
+        return false;
     DWORD style = cls.style | WS_CHILD | WS_CLIPSIBLINGS | (row.tabStop ? WS_TABSTOP : 0);
     auto id = static_cast<INT_PTR>(kFirstControlId + controls_.size());
     control.hwnd = CreateWindowExA(cls.exStyle, cls.name, std::string(row.text).c_str(), style,
-                                   row.place.left, row.place.top, row.place.width,
-                                   row.place.height, hwnd(), reinterpret_cast<HMENU>(id),
-                                   instance, &control);
-    if (!control.hwnd) return false;
+                                   row.place.left, row.place.top, row.place.width, row.place.height,
+                                   hwnd(), reinterpret_cast<HMENU>(id), instance, &control);
+    if (!control.hwnd)
+        return false;
     attachControl(control.hwnd, &control);
-    if (row.font) control.font = createControlFont(*row.font);  // empty: the default GUI font
-    SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.fontOrDefault()), FALSE);
+    if (row.font)
+        control.font = createControlFont(*row.font);  // empty: the default GUI font
+    SendMessageA(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(control.fontOrDefault()),
+                 FALSE);
     switch (row.kind) {
         case ControlKind::EditBox:
             SendMessageA(control.hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: the system's maximum
             break;
         case ControlKind::CheckBox:
-            if (row.checked) SendMessageA(control.hwnd, BM_SETCHECK, BST_CHECKED, 0);
+            if (row.checked)
+                SendMessageA(control.hwnd, BM_SETCHECK, BST_CHECKED, 0);
             break;
         case ControlKind::GroupBox:
             control.baseProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
@@ -135,7 +141,8 @@ bool MainWindow::createControl(HINSTANCE instance, ControlWindow& control) {
 void MainWindow::placeIntoGroupBoxes() {
     for (const auto& control : controls_) {
         const ControlRow& row = control->row;
-        if (row.parent == kMainWindow) continue;
+        if (row.parent == kMainWindow)
+            continue;
         SetParent(control->hwnd, hwndOf(row.parent));
         // Left and top are kept as numbers, so they now count from the group box.
         SetWindowPos(control->hwnd, nullptr, row.place.left, row.place.top, 0, 0,
@@ -146,7 +153,8 @@ void MainWindow::placeIntoGroupBoxes() {
 void MainWindow::stackInStoredOrder() {
     std::map<std::string_view, HWND> lowestSoFar;  // per parent
     for (const auto& control : controls_) {
-        if (control->row.kind == ControlKind::QTip) continue;  // a top-level window of its own
+        if (control->row.kind == ControlKind::QTip)
+            continue;  // a top-level window of its own
         HWND& above = lowestSoFar[control->row.parent];
         SetWindowPos(control->hwnd, above ? above : HWND_TOP, 0, 0, 0, 0, kNoMoveSizeOrActivate);
         above = control->hwnd;
@@ -157,7 +165,8 @@ bool MainWindow::build(HINSTANCE instance, const WindowDescription& description)
     description_ = &description;
     events_.setEnabled(false);
     controls_.clear();
-    if (!registerWindowClasses(instance, windowProc) || !createWindow(instance)) return false;
+    if (!registerWindowClasses(instance, windowProc) || !createWindow(instance))
+        return false;
     for (const ControlRow& row : description.controls) {
         controls_.push_back(std::make_unique<ControlWindow>(row, events_));
         if (!createControl(instance, *controls_.back())) {
@@ -169,7 +178,8 @@ bool MainWindow::build(HINSTANCE instance, const WindowDescription& description)
     placeIntoGroupBoxes();
     stackInStoredOrder();
     for (const auto& control : controls_) {
-        if (control->row.visible) ShowWindow(control->hwnd, SW_SHOWNA);
+        if (control->row.visible)
+            ShowWindow(control->hwnd, SW_SHOWNA);
     }
     tabSequence_ = tabSequence(description.controls);
     quitOnDestroy_ = true;

@@ -9,7 +9,9 @@
 namespace tessavik::ui {
 namespace {
 
-bool keyDown(int virtualKey) { return GetKeyState(virtualKey) < 0; }
+bool keyDown(int virtualKey) {
+    return GetKeyState(virtualKey) < 0;
+}
 
 std::int32_t modifierKeys() {
     return (keyDown(VK_CONTROL) ? 1 : 0) + (keyDown(VK_SHIFT) ? 2 : 0) + (keyDown(VK_MENU) ? 4 : 0);
@@ -25,14 +27,15 @@ bool keepsTabForItself(const MSG& message) {
 
 bool MainWindow::preTranslateMessage(const MSG& message) {
     HWND self = hwnd();
-    if (!self || (message.hwnd != self && !IsChild(self, message.hwnd))) return false;
+    if (!self || (message.hwnd != self && !IsChild(self, message.hwnd)))
+        return false;
     switch (message.message) {
         case WM_LBUTTONDBLCLK:
             // Raised before dispatch: the handler runs first, then the edit box selects the word.
             if (ControlWindow* control = findByHwnd(message.hwnd)) {
                 events_.raise(control->row.name, EventKind::DoubleClick,
-                              EventArgs::doubleClick(LOWORD(message.lParam),
-                                                     HIWORD(message.lParam), modifierKeys()));
+                              EventArgs::doubleClick(LOWORD(message.lParam), HIWORD(message.lParam),
+                                                     modifierKeys()));
             }
             return false;
         case WM_KEYDOWN:
@@ -53,7 +56,8 @@ void MainWindow::moveFocus(bool backward) {
     std::optional<std::size_t> current;
     HWND focus = GetFocus();
     for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (controls_[i]->hwnd == focus) current = i;
+        if (controls_[i]->hwnd == focus)
+            current = i;
     }
     for (std::size_t tries = 0; tries < tabSequence_.size(); ++tries) {
         current = nextTabStop(tabSequence_, current, backward);

@@ -5,7 +5,8 @@
 namespace tessavik::ui {
 
 void applyTimerActions(HWND timerWindow, const TimerActions& actions) {
-    if (actions.kill) KillTimer(timerWindow, kTimerId);
+    if (actions.kill)
+        KillTimer(timerWindow, kTimerId);
     if (actions.start > 0) {
         SetTimer(timerWindow, kTimerId, static_cast<UINT>(actions.start), nullptr);
     }
