@@ -16,6 +16,27 @@ void attachControl(HWND hwnd, ControlWindow* control) {
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
 }
 
+ControlWindow* controlForMessage(HWND hwnd, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        attachControl(hwnd, static_cast<ControlWindow*>(create->lpCreateParams));
+    }
+    ControlWindow* control = controlOf(hwnd);
+    if (message == WM_NCDESTROY)
+        attachControl(hwnd, nullptr);
+    return control;
+}
+
+std::optional<LRESULT> answerColourRequest(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_CTLCOLORSTATIC && message != WM_CTLCOLOREDIT && message != WM_CTLCOLORBTN) {
+        return std::nullopt;
+    }
+    ControlWindow* control = controlOf(reinterpret_cast<HWND>(lParam));
+    if (!control)
+        return std::nullopt;
+    return reinterpret_cast<LRESULT>(controlColours(*control, reinterpret_cast<HDC>(wParam)));
+}
+
 COLORREF colourRef(Rgb rgb) {
     return RGB(rgb.red, rgb.green, rgb.blue);
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "platform/scoped_handles.h"
 #include "ui/balloon/win32/balloon_window.h"
@@ -32,6 +33,14 @@ struct ControlWindow {
 // The ControlWindow stored with a window at creation (label, timer) or subclassing (group box).
 ControlWindow* controlOf(HWND hwnd);
 void attachControl(HWND hwnd, ControlWindow* control);
+
+// The ControlWindow of a toolkit window for this message: attached at WM_NCCREATE from the
+// creation parameters, detached after WM_NCDESTROY (which still gets it).
+ControlWindow* controlForMessage(HWND hwnd, UINT message, LPARAM lParam);
+
+// A WM_CTLCOLOR* request from one of the toolkit's controls answered with its brush, the DC set
+// to its colours; nothing for other messages and for windows that are not controls.
+std::optional<LRESULT> answerColourRequest(UINT message, WPARAM wParam, LPARAM lParam);
 
 // The brush and DC colours with which a read-only edit box or a static-like control paints
 // (the answer to WM_CTLCOLORSTATIC / WM_CTLCOLOREDIT).

@@ -35,12 +35,7 @@ void paintLabel(HWND hwnd, const ControlWindow& label) {
 }  // namespace
 
 LRESULT CALLBACK labelWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        attachControl(hwnd, static_cast<ControlWindow*>(create->lpCreateParams));
-    }
-    ControlWindow* label = controlOf(hwnd);
-    if (label) {
+    if (ControlWindow* label = controlForMessage(hwnd, message, lParam)) {
         switch (message) {
             case WM_ERASEBKGND:
                 return 1;  // the paint fills the whole label
@@ -57,9 +52,6 @@ LRESULT CALLBACK labelWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                                     EventArgs::feedback(static_cast<std::int32_t>(wParam),
                                                         static_cast<std::int32_t>(lParam)));
                 return 0;
-            case WM_NCDESTROY:
-                attachControl(hwnd, nullptr);
-                break;
         }
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);

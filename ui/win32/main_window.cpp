@@ -112,6 +112,8 @@ LRESULT CALLBACK MainWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, 
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND self = hwnd();
+    if (auto colours = answerColourRequest(message, wParam, lParam))
+        return *colours;
     switch (message) {
         case WM_PAINT: {
             PAINTSTRUCT paint;
@@ -129,14 +131,6 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORBTN:
-            if (ControlWindow* control = findByHwnd(reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(
-                    controlColours(*control, reinterpret_cast<HDC>(wParam)));
-            }
-            break;
         case WM_ACTIVATE:
             if (LOWORD(wParam) == WA_INACTIVE) {
                 HWND focus = GetFocus();

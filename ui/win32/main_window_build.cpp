@@ -23,6 +23,7 @@ struct ControlClass {
     const char* name;
     DWORD style;
     DWORD exStyle;
+    bool ownClass = false;  // a toolkit class: its procedure takes the ControlWindow at creation
 };
 
 ControlClass controlClassOf(ControlKind kind) {
@@ -34,9 +35,9 @@ ControlClass controlClassOf(ControlKind kind) {
         case ControlKind::CheckBox:
             return {"BUTTON", BS_AUTOCHECKBOX | BS_MULTILINE | BS_LEFT | BS_VCENTER, 0};
         case ControlKind::Label:
-            return {kLabelClass, 0, 0};
+            return {kLabelClass, 0, 0, true};
         case ControlKind::Timer:
-            return {kTimerClass, 0, 0};
+            return {kTimerClass, 0, 0, true};
         case ControlKind::Window:
         case ControlKind::QTip:
             break;
@@ -49,21 +50,14 @@ ControlClass controlClassOf(ControlKind kind) {
 // its own, and the main window clips its children, so the box fills its background itself.
 LRESULT CALLBACK groupBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ControlWindow* group = controlOf(hwnd);
-    switch (message) {
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLOREDIT:
-            if (ControlWindow* child = controlOf(reinterpret_cast<HWND>(lParam))) {
-                return reinterpret_cast<LRESULT>(
-                    controlColours(*child, reinterpret_cast<HDC>(wParam)));
-            }
-            break;
-        case WM_ERASEBKGND: {
-            RECT client;
-            GetClientRect(hwnd, &client);
-            auto dc = reinterpret_cast<HDC>(wParam);
-            FillRect(dc, &client, controlColours(*group, dc));
-            return 1;
-        }
+    if (auto colours = answerColourRequest(message, wParam, lParam))
+        return *colours;
+    if (message == WM_ERASEBKGND) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        auto dc = reinterpret_cast<HDC>(wParam);
+        FillRect(dc, &client, controlColours(*group, dc));
+        return 1;
     }
     return CallWindowProcA(group->baseProc, hwnd, message, wParam, lParam);
 }

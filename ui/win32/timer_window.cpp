@@ -13,21 +13,13 @@ void applyTimerActions(HWND timerWindow, const TimerActions& actions) {
 }
 
 LRESULT CALLBACK timerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        attachControl(hwnd, static_cast<ControlWindow*>(create->lpCreateParams));
-    }
-    ControlWindow* timer = controlOf(hwnd);
-    if (timer) {
+    if (ControlWindow* timer = controlForMessage(hwnd, message, lParam)) {
         switch (message) {
             case WM_TIMER:  // neither the id nor the period is looked at
                 timer->events.raise(timer->row.name, EventKind::Periodic);
                 return 0;
             case WM_DESTROY:
                 applyTimerActions(hwnd, timer->timer.stop());
-                break;
-            case WM_NCDESTROY:
-                attachControl(hwnd, nullptr);
                 break;
         }
     }
