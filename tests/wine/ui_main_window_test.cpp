@@ -306,6 +306,17 @@ TEST_F(MainWindowTest, FeedbackAndClickedReachTheirHandlers) {
               (std::vector<std::string>{"created", "feedback 33001 0", "clicked 0", "clicked 1"}));
 }
 
+TEST_F(MainWindowTest, TheBalloonTipControlPopsUpItsWindow) {
+    build();
+    HWND tip = hwndOf("气球提示框1");
+    ASSERT_NE(tip, nullptr);
+    EXPECT_FALSE(IsWindowVisible(tip));
+    EXPECT_EQ(window.popUpBalloon("气球提示框1", 300, 300, "复制成功！", -1, true), 1);
+    EXPECT_TRUE(IsWindowVisible(tip));
+    EXPECT_EQ(textOf(tip), "复制成功！");
+    EXPECT_EQ(window.popUpBalloon("编辑框_句柄", 300, 300, "x", -1, true), 0);  // not a tip
+}
+
 TEST_F(MainWindowTest, AlwaysOnTopFollowsTheFlag) {
     build();
     auto topmost = [this] {
