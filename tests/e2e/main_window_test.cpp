@@ -100,16 +100,17 @@ TEST(MainWindowStart, FieldsAreEmptyBeforeTheFirstTick) {
     ASSERT_TRUE(moveCursor(centreOf(kTargetRect)));
     std::string late;
     for (int attempt = 0; attempt < 3; ++attempt) {
+        const std::size_t before = targets.textReadCount(target);
         auto app = TessavikApp::start();
         ASSERT_TRUE(app);
         FieldTexts texts;
         for (auto box : kFieldBoxes) texts.emplace(box, app->field(box));
         const auto reads = targets.textReads(target);
-        if (!reads.empty()) {  // a tick came first: read again in a new run
+        if (reads.size() > before) {  // a tick came first: read again in a new run
             const auto ms = [&](Clock::time_point t) {
                 return std::to_string(std::chrono::duration_cast<std::chrono::milliseconds>(t - app->shownAt()).count());
             };
-            late += " first tick at +" + ms(reads.front()) + " ms, fields read by +" + ms(Clock::now()) + " ms;";
+            late += " first tick at +" + ms(reads[before]) + " ms, fields read by +" + ms(Clock::now()) + " ms;";
             continue;
         }
         for (const auto& [box, text] : texts) EXPECT_EQ(text, "") << box;

@@ -1,6 +1,7 @@
 #include "tests/e2e/driver/tessavik_app.h"
 
 #include <cstring>
+#include <vector>
 
 #include "tests/e2e/driver/input.h"
 #include "tests/e2e/driver/main_window_layout.h"
@@ -11,15 +12,21 @@ namespace tessavik::e2e {
 
 namespace {
 
-bool hasKind(HWND window, ControlKind kind) {
-    const std::string name = className(window);
-    const bool edit = _stricmp(name.c_str(), "Edit") == 0;
-    const bool button = _stricmp(name.c_str(), "Button") == 0;
-    const auto type = windowStyle(window) & BS_TYPEMASK;
+// What identifies a control from outside: its class, its button type, its place.
+struct SeenControl {
+    HWND window;
+    std::string className;
+    LONG_PTR buttonType;
+    RECT rect;  // in the main window's client area
+};
+
+bool hasKind(const SeenControl& c, ControlKind kind) {
+    const bool edit = _stricmp(c.className.c_str(), "Edit") == 0;
+    const bool button = _stricmp(c.className.c_str(), "Button") == 0;
     switch (kind) {
         case ControlKind::Edit: return edit;
-        case ControlKind::GroupBox: return button && type == BS_GROUPBOX;
-        case ControlKind::CheckBox: return button && type == BS_AUTOCHECKBOX;
+        case ControlKind::GroupBox: return button && c.buttonType == BS_GROUPBOX;
+        case ControlKind::CheckBox: return button && c.buttonType == BS_AUTOCHECKBOX;
         case ControlKind::Label: return !edit && !button;
     }
     return false;
@@ -49,12 +56,15 @@ TessavikApp::TessavikApp(ChildProcess process, HWND window)
 }
 
 void TessavikApp::findControls() {
-    const auto children = descendantsOf(window_);
+    std::vector<SeenControl> seen;
+    for (HWND child : descendantsOf(window_)) {
+        seen.push_back({child, className(child), windowStyle(child) & BS_TYPEMASK, rectInClientOf(child, window_)});
+    }
     for (const auto& row : kMainWindowControls) {
         const RECT expected{row.left, row.top, row.left + row.width, row.top + row.height};
-        for (HWND child : children) {
-            if (hasKind(child, row.kind) && sameRect(rectInClientOf(child, window_), expected)) {
-                controls_.emplace(std::string(row.name), child);
+        for (const auto& c : seen) {
+            if (hasKind(c, row.kind) && sameRect(c.rect, expected)) {
+                controls_.emplace(std::string(row.name), c.window);
                 break;
             }
         }

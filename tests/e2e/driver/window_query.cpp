@@ -11,7 +11,13 @@ constexpr UINT kAnswerTimeoutMs = 3000;
 }
 
 std::string windowText(HWND window) {
-    std::string buffer(65536, '\0');
+    // The length in UTF-16 units, asked with the W message: Wine's A form of WM_GETTEXTLENGTH
+    // ignores the time-out across processes. A GBK character takes at most two bytes per unit.
+    DWORD_PTR units = 0;
+    if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &units)) {
+        return {};
+    }
+    std::string buffer(2 * units + 1, '\0');
     DWORD_PTR copied = 0;
     if (!::SendMessageTimeoutA(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()),
                                SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &copied)) {
