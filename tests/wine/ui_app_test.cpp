@@ -74,7 +74,7 @@ TEST(ProgramFile, VersionResourceInGbk) {
     EXPECT_EQ(value("FileDescription"), "可用于获取窗口句柄，窗口大小等。");
 }
 
-TEST(ProgramFile, IconAt96And32PixelsWithAlpha) {
+TEST(ProgramFile, IconAt96And32PixelsWithAlphaAndNoManifest) {
     HMODULE program = LoadLibraryExA(programPath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(program, nullptr);
     for (int size : {96, 32}) {
@@ -92,6 +92,8 @@ TEST(ProgramFile, IconAt96And32PixelsWithAlpha) {
         DeleteObject(info.hbmMask);
         DestroyIcon(icon);
     }
+    // Classic look, no DPI awareness: the program carries no application manifest.
+    EXPECT_EQ(FindResourceA(program, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24)), nullptr);
     FreeLibrary(program);
 }
 #endif
