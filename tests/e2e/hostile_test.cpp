@@ -11,6 +11,7 @@
 
 #include "tests/e2e/driver/balloon_tip.h"
 #include "tests/e2e/driver/hostile_process.h"
+#include "tests/e2e/hostile/long_names.h"
 #include "tests/e2e/program_test.h"
 
 namespace tessavik::e2e {
@@ -18,13 +19,6 @@ namespace {
 
 constexpr char kHostileClass[] = "TessavikHostile";
 constexpr RECT kHostileRect{600, 20, 1000, 300};  // clear of the main window and the normal target
-
-std::string gbkText(std::size_t bytes) {  // as the fixture makes its long names
-    std::string text;
-    while (text.size() + 2 <= bytes) text += "汉";
-    if (text.size() < bytes) text += 'x';
-    return text;
-}
 
 bool isPrefixOf(const std::string& text, const std::string& of) {
     return !text.empty() && of.compare(0, text.size(), text) == 0;

@@ -11,7 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "tests/e2e/hostile/long_names.h"
+
 namespace {
+
+using tessavik::e2e::gbkText;
 
 enum class Mode {
     Plain,
@@ -65,14 +69,6 @@ RECT g_rect{};
 std::string g_className = "TessavikHostile";
 std::string g_title = "hostile";
 int g_destroyed = 0;
-
-// A GBK text of exactly `bytes` bytes: two-byte characters, and one ASCII letter if odd.
-std::string gbkText(std::size_t bytes) {
-    std::string text;
-    while (text.size() + 2 <= bytes) text += "汉";
-    if (text.size() < bytes) text += 'x';
-    return text;
-}
 
 LRESULT answerGetText(HWND window, WPARAM capacity, char* buffer) {
     switch (g_mode) {
