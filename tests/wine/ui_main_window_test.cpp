@@ -379,6 +379,25 @@ TEST_F(MainWindowTest, EscAsAKeyPressClosesTheWindowAndEndsTheLoopWithZero) {
     EXPECT_EQ(runEventLoop(window), 0);  // the quit message the destroyed window posted
 }
 
+TEST_F(MainWindowTest, AControlThatCannotBeMadeFailsTheBuildAndLeavesNothingBehind) {
+    ControlRow rows[2];
+    rows[0].kind = ControlKind::Label;
+    rows[0].name = "a";
+    rows[1].kind = ControlKind::Window;  // no control can be of the window's own kind
+    rows[1].name = "b";
+    WindowDescription broken = kMainWindowDescription;
+    broken.controls = rows;
+    bool created = false;
+    window.bind(kMainWindow, EventKind::Created, [&created](const EventArgs&) { created = true; });
+    EXPECT_FALSE(window.build(GetModuleHandleA(nullptr), broken));
+    EXPECT_EQ(window.hwnd(), nullptr);
+    EXPECT_EQ(FindWindowA("TessavikWindow", nullptr), nullptr);
+    EXPECT_FALSE(created);
+    MSG quit;
+    EXPECT_FALSE(
+        PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // the error box can show
+}
+
 // The labels paint themselves: text in the default GUI font, the blue note in its own font.
 // (The separator 标签13 is not checked by its pixels: under Wine here the default GUI font is
 // WenQuanYi Zen Hei, whose hyphen renders no pixel at that size.)
