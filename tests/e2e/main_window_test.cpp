@@ -87,6 +87,10 @@ TEST_F(MainWindowTest, StacksSiblingsInTableOrderAndKeepsItsHelpersHidden) {
 TEST_F(MainWindowTest, ShowsTheTargetUnderTheCursorAndEndsWithCodeZero) {
     const FieldTexts expected = expectedFields(targetFacts(targetPoint()));
     EXPECT_TRUE(waitForFields(expected)) << describe(readFields(), expected);
+    // The target is the driver's own: its thread, its process, its executable on Wine's Z: drive.
+    EXPECT_EQ(expected.at("编辑框_线程ID"), idText(targets_.threadId()));
+    EXPECT_EQ(expected.at("编辑框_进程ID"), idText(::GetCurrentProcessId()));
+    EXPECT_EQ(expected.at("编辑框_进程路径").rfind("Z:\\", 0), 0u);
     const std::size_t ticks = targets_.textReadCount(target_);
     EXPECT_TRUE(waitUntil([&] { return targets_.textReadCount(target_) > ticks; })) << "no tick after the first";
     EXPECT_EQ(app_->close(), std::optional<DWORD>(0));
