@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <future>
