@@ -42,4 +42,10 @@ init_wine_prefix() {
         "$root/scripts/wine-exec" wineboot -i >/dev/null 2>&1 || true
         WINEPREFIX=$WINEPREFIX wineserver -w
     fi
+    # Debian's Wine does not look in its own font folder: give the prefix Marlett (the caption
+    # buttons' glyphs) and the rest of Wine's fonts.
+    local fonts=$WINEPREFIX/drive_c/windows/Fonts
+    if [[ -d /usr/share/wine/fonts && -d $fonts && ! -f $fonts/marlett.ttf ]]; then
+        cp /usr/share/wine/fonts/*.ttf "$fonts/"
+    fi
 }
