@@ -30,6 +30,9 @@ std::optional<HostileProcess> startHostile(const std::string& mode, const RECT& 
         },
         timeout);
     if (!window) return std::nullopt;
+    // Until the fixture has painted what it put up (10,000 children take a while), the window
+    // server is busy with it and every other program's calls crawl.
+    ::WaitForInputIdle(process->handle(), static_cast<DWORD>(timeout.count()));
     return HostileProcess{std::move(*process), window};
 }
 

@@ -19,7 +19,8 @@ struct HostileProcess {
     HWND window;  // its top-level window, visible
 };
 
-// Starts the fixture in `mode` with its top-level window at `rect` and waits until it shows.
+// Starts the fixture in `mode` with its top-level window at `rect` and waits until it shows and
+// its thread has gone idle.
 std::optional<HostileProcess> startHostile(const std::string& mode, const RECT& rect,
                                            std::chrono::milliseconds timeout = std::chrono::seconds(30));
 
