@@ -1,5 +1,6 @@
 #include "ui/win32/window_classes.h"
 
+#include "platform/window_class.h"
 #include "ui/win32/label_window.h"
 #include "ui/win32/timer_window.h"
 
@@ -7,16 +8,9 @@ namespace tessavik::ui {
 namespace {
 
 bool registerClass(HINSTANCE instance, const char* name, UINT style, WNDPROC proc) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = style;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     // Hollow: each window fills its own background when it paints.
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = name;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return platform::registerWindowClass(
+        instance, {name, proc, style, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH))});
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/scoped_handles.h"
+#include "platform/window_class.h"
 #include "ui/balloon/balloon_geometry.h"
 #include "ui/balloon/balloon_shape.h"
 #include "ui/balloon/win32/balloon_image.h"
@@ -208,13 +209,8 @@ LRESULT CALLBACK getMessageHook(int code, WPARAM removal, LPARAM message) {
 }
 
 bool registerBalloonClass(HINSTANCE instance) {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof(cls);
-    cls.lpfnWndProc = &Win32BalloonWindow::procedure;
-    cls.hInstance = instance;
-    cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    cls.lpszClassName = kBalloonClassName;
-    return RegisterClassExA(&cls) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return platform::registerWindowClass(instance,
+                                         {kBalloonClassName, &Win32BalloonWindow::procedure});
 }
 
 }  // namespace
